@@ -1,0 +1,91 @@
+// The handlers and procedures of the game: the rules, the turn, the game
+// flow and the window-side procedures that only move, show and hide controls
+// of the board model. Each topic lives in its own source file; everything
+// outside the model goes through the Host.
+#pragma once
+
+#include "Board.h"
+#include "Host.h"
+#include "Program.h"
+
+#include <cstdint>
+#include <string>
+
+namespace game {
+
+class Game {
+public:
+    Game(Board& board, Program& program, Host& host);
+
+    Board& board;
+    Program& prog;
+    Host& host;
+
+    // ---- Row scorers (Scoring.cpp) -----------------------------------------
+    void SortDice();
+    void ScoreUpperRow(std::uint8_t face);
+    void ScoreMaxRow();
+    void ScoreMinRow();
+    void ScoreThreeOfAKind();
+    void ScoreFullHouse();
+    void ScoreStraight();
+    void ScoreFourOfAKind();
+    void ScoreFiveOfAKind();
+    // Runs the scorer of `row` (rows 0 to 5 with face row + 1).
+    void ScoreRow(int row);
+
+    // ---- Hints (Hints.cpp) -------------------------------------------------
+    void ShowHints();
+
+    // ---- Writing a score (Columns.cpp) -------------------------------------
+    void ResetTurn();
+    void cmdDown_Click(std::int16_t Index);
+    void cmdUp_Click(std::int16_t Index);
+    void cmdRand_Click(std::int16_t Index);
+    void cmdOblg_Click(std::int16_t Index);
+
+    // ---- The roll and holding dice (Roll.cpp, Hold.cpp) --------------------
+    void picRollDices_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void cmdNextPlayer_Click();
+    void picDice_Click(std::int16_t Index);
+    void PicDiceOff_Click(std::int16_t Index);
+
+    // ---- Undo and redo (Undo.cpp) ------------------------------------------
+    void mnuUndoUndo_Click();
+    void mnuUndoRedo_Click();
+
+    // ---- End of game, two players, new game --------------------------------
+    void GameOver();
+    void SwapPlayerSheets();
+    void SwapPlayerSheet1Column();
+    void cmdShowNextBoard_Click();
+    void mnuNewGame_Click();
+
+    // ---- Window-side procedures over the model (board/model) ---------------
+    void SetControls();
+    void ArrangeStatusBar();
+    void SetSheetHeight();
+    void ShowHintColumn();
+    void ShowTurnPlayerName(std::int32_t code);
+    void StartSheetAnimation();
+    void ShuffleRevealOrder();
+    void tmrAnimation_Timer();
+    void tmrRollDice_Timer();
+    void tmrGameOver_Timer();
+
+    // ---- Small shared steps ------------------------------------------------
+    // Sounds; callers test SoundOn themselves.
+    void PlaySoundAsync(const std::string& name) { host.PlaySoundAsync(name); }
+    void PlaySoundSync(const std::string& name) { host.PlaySoundSync(name); }
+
+    // Number of the last move of a sheet: 52 with four columns, 13 with one.
+    int MovesPerSheet() const;
+
+private:
+    // Writes RowScore into the cell of CurrentColumn/CurrentRow and raises the
+    // column's totals, the middle total and, in Rand and Oblg, the upper bonus.
+    void PostScore();
+    void UpperBonusStep(int column);
+};
+
+} // namespace game
