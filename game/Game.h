@@ -13,6 +13,14 @@
 
 namespace game {
 
+// How a column handler goes on after its end-of-game check.
+enum class EndOfGame {
+    NotOver,             // the sheet is not full yet
+    OverAfterThreeRolls, // the last move used three rolls: GameOver ran, no question
+    Finished,            // "Finish Game": GameOver ran
+    UndoneLastMove,      // "Undo Last Move": the move has been taken back
+};
+
 class Game {
 public:
     Game(Board& board, Program& program, Host& host);
@@ -54,24 +62,53 @@ public:
     void mnuUndoUndo_Click();
     void mnuUndoRedo_Click();
 
-    // ---- End of game, two players, new game --------------------------------
+    // ---- End of game (EndOfGame.cpp), top scores (TopScores.cpp) -----------
+    // The end-of-game check that a column handler runs after counting its
+    // move; it tells the handler how the rest of the handler goes on.
+    EndOfGame CheckEndOfGame();
     void GameOver();
+    // Enters the shown grand total into the top-score file of the rule set
+    // and dice count in play; fills NewScore, NewScorePosition and the rest.
+    void EnterTopScore();
+
+    // ---- Two players (TwoPlayers.cpp), new game (NewGame.cpp) --------------
     void SwapPlayerSheets();
     void SwapPlayerSheet1Column();
     void cmdShowNextBoard_Click();
     void mnuNewGame_Click();
 
     // ---- Window-side procedures over the model (board/model) ---------------
+    // Layout
     void SetControls();
     void ArrangeStatusBar();
     void SetSheetHeight();
     void ShowHintColumn();
+    // Status bar and timers
     void ShowTurnPlayerName(std::int32_t code);
+    void tmrTimeElapsed_Timer();
+    void tmrRollDice_Timer();
+    void tmrGameOver_Timer();
+    // Reveal animation
     void StartSheetAnimation();
     void ShuffleRevealOrder();
     void tmrAnimation_Timer();
-    void tmrRollDice_Timer();
-    void tmrGameOver_Timer();
+    // Toolbar and menu switches
+    void Toolbar2_ButtonClick(const std::string& key);
+    void mnuHintsByRequest2_Click();
+    void mnuHintsAllways2_Click();
+    void mnuSoundsOff2_Click();
+    void mnuSoundsOn2_Click();
+    // Row highlight and roll-button look; X and Y in twips from the button's corner
+    void cmdDown_MouseMove(std::int16_t Index, std::int16_t Button, std::int16_t Shift, float X,
+                           float Y);
+    void cmdUp_MouseMove(std::int16_t Index, std::int16_t Button, std::int16_t Shift, float X,
+                         float Y);
+    void cmdRand_MouseMove(std::int16_t Index, std::int16_t Button, std::int16_t Shift, float X,
+                           float Y);
+    void cmdOblg_MouseMove(std::int16_t Index, std::int16_t Button, std::int16_t Shift, float X,
+                           float Y);
+    void picRollDices_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void ReleaseCapture();
 
     // ---- Small shared steps ------------------------------------------------
     // Sounds; callers test SoundOn themselves.

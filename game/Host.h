@@ -47,6 +47,14 @@ public:
     // Today's date in the user's short date format.
     virtual std::string TodayText() = 0;
 
+    // The time separator of the user's regional settings (":" in most).
+    virtual std::string TimeSeparator() = 0;
+
+    // Window commands that the toolbar reaches through the game: the rules
+    // viewer (modeless) and closing the board window (which asks first).
+    virtual void OpenQuickStart() = 0;
+    virtual void CloseBoardWindow() = 0;
+
     // A uniform random number in [0, 1).
     virtual double Random() = 0;
     // Reseeds the random generator from the time of day.

@@ -30,6 +30,9 @@ public:
     int topScoreDialogs = 0;
     int finishQuestions = 0;
     int reseeds = 0;
+    int quickStartOpened = 0;
+    int closeRequests = 0;
+    std::string timeSeparator = ":";
 
     // Scripted answers; when a script runs dry the default is used.
     std::deque<double> randoms;
@@ -68,6 +71,10 @@ public:
     void ShowWinner(const game::WinnerTexts& texts) override { winners.push_back(texts); }
     void Pause(int ms) override { pauses.push_back(ms); }
     std::string TodayText() override { return today; }
+
+    std::string TimeSeparator() override { return timeSeparator; }
+    void OpenQuickStart() override { ++quickStartOpened; }
+    void CloseBoardWindow() override { ++closeRequests; }
 
     double Random() override {
         if (randoms.empty()) {
