@@ -1,9 +1,13 @@
-// Entry of the window and dialog tests: one QApplication for all of them.
+// Entry of the window and dialog tests: one QApplication for all of them,
+// on the offscreen platform unless another one is asked for.
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
