@@ -1,0 +1,331 @@
+#include "BoardView.h"
+
+#include "PictureSource.h"
+#include "Twips.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+using game::ControlKind;
+
+// The board keeps colours as 0x00BBGGRR; 0x800000nn names a system colour.
+QColor ToQColor(game::Colour colour, const QPalette& palette) {
+    if (colour & 0x80000000u) {
+        if ((colour & 0xFF) == 0x18) {
+            return palette.color(QPalette::ToolTipBase);
+        }
+        return palette.color(QPalette::Window);
+    }
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+// A picture that may be clicked: dice, the roll picture, lamps, arrows.
+class PictureWidget : public QAbstractButton {
+public:
+    explicit PictureWidget(QWidget* parent) : QAbstractButton(parent) {
+        setFocusPolicy(Qt::NoFocus);
+    }
+    void SetPicture(const std::string& key) {
+        if (key != key_) {
+            key_ = key;
+            update();
+        }
+    }
+    std::function<void()> onPress;
+    std::function<void()> onRelease;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        DrawPicture(painter, rect(), key_);
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        if (onPress) {
+            onPress();
+        }
+        QAbstractButton::mousePressEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QAbstractButton::mouseReleaseEvent(event);
+        if (onRelease) {
+            onRelease();
+        }
+    }
+
+private:
+    std::string key_;
+};
+
+// A cell button of the sheet: shows its picture (or its disabled picture)
+// and reports mouse moves in twips for the row highlight.
+class CellButtonWidget : public QAbstractButton {
+public:
+    explicit CellButtonWidget(QWidget* parent) : QAbstractButton(parent) {
+        setMouseTracking(true);
+        setFocusPolicy(Qt::NoFocus);
+        setCursor(Qt::PointingHandCursor);
+    }
+    void SetPictures(const std::string& normal, const std::string& disabled) {
+        if (normal != normal_ || disabled != disabled_) {
+            normal_ = normal;
+            disabled_ = disabled;
+            update();
+        }
+    }
+    std::function<void(QPointF)> onMove;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        DrawPicture(painter, rect(), isEnabled() ? normal_ : disabled_);
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (onMove) {
+            onMove(event->position());
+        }
+        QAbstractButton::mouseMoveEvent(event);
+    }
+
+private:
+    std::string normal_;
+    std::string disabled_;
+};
+
+// A frame drawn around part of the board.
+class ShapeWidget : public QWidget {
+public:
+    explicit ShapeWidget(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(120, 140, 170), 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+QFont FontFor(ControlKind kind, int rowPixels) {
+    QFont font;
+    const int size = std::max(8, static_cast<int>(std::lround(rowPixels * 0.62)));
+    font.setPixelSize(size);
+    switch (kind) {
+    case ControlKind::Total:
+    case ControlKind::GrandTotal:
+    case ControlKind::Title: font.setBold(true); break;
+    case ControlKind::Tip: font.setPixelSize(std::max(7, size - 2)); break;
+    default: break;
+    }
+    return font;
+}
+
+} // namespace
+
+BoardView::BoardView(game::Board& board, QWidget* parent)
+    : QWidget(parent), board_(board), scale_(LogicalDpi() / 1440.0) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(24, 30, 42));
+    setPalette(pal);
+    for (const game::NamedControl& named : game::ListControls(board_)) {
+        if (named.kind == ControlKind::Holder) {
+            continue;
+        }
+        QWidget* widget = CreateWidget(named);
+        widget->setObjectName(QString::fromStdString(named.name));
+        entries_.push_back({named, widget});
+    }
+    lines_ = game::ListLines(board_);
+    Sync();
+}
+
+QRect BoardView::ToPixels(int left, int top, int width, int height) const {
+    const int x0 = static_cast<int>(std::lround(left * scale_));
+    const int y0 = static_cast<int>(std::lround(top * scale_));
+    const int x1 = static_cast<int>(std::lround((left + width) * scale_));
+    const int y1 = static_cast<int>(std::lround((top + height) * scale_));
+    return QRect(x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
+}
+
+QWidget* BoardView::WidgetFor(const std::string& name) const {
+    for (const Entry& entry : entries_) {
+        if (entry.named.name == name) {
+            return entry.widget;
+        }
+    }
+    return nullptr;
+}
+
+QWidget* BoardView::CreateWidget(const game::NamedControl& named) {
+    const int column = named.column;
+    const int index = named.index;
+    switch (named.kind) {
+    case ControlKind::Shape: return new ShapeWidget(this);
+    case ControlKind::SheetPicture:
+    case ControlKind::Image:
+    case ControlKind::Lamp: {
+        auto* picture = new PictureWidget(this);
+        picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return picture;
+    }
+    case ControlKind::Die:
+    case ControlKind::HeldDie: {
+        auto* die = new PictureWidget(this);
+        die->setCursor(Qt::PointingHandCursor);
+        const bool held = named.kind == ControlKind::HeldDie;
+        connect(die, &QAbstractButton::clicked, this, [this, held, index] {
+            if (held) {
+                emit HeldDieClicked(index);
+            } else {
+                emit DieClicked(index);
+            }
+        });
+        return die;
+    }
+    case ControlKind::RollPicture: {
+        auto* roll = new PictureWidget(this);
+        roll->setCursor(Qt::PointingHandCursor);
+        roll->onPress = [this] { emit RollPressed(); };
+        roll->onRelease = [this] { emit RollReleased(); };
+        return roll;
+    }
+    case ControlKind::CellButton: {
+        auto* button = new CellButtonWidget(this);
+        connect(button, &QAbstractButton::clicked, this,
+                [this, column, index] { emit CellClicked(column, index); });
+        button->onMove = [this, column, index](QPointF pos) {
+            emit CellMouseMoved(column, index, static_cast<float>(pos.x() / scale_),
+                                static_cast<float>(pos.y() / scale_));
+        };
+        return button;
+    }
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(this);
+        button->setFocusPolicy(Qt::NoFocus);
+        const bool next = named.name == "cmdNextPlayer";
+        connect(button, &QPushButton::clicked, this, [this, next] {
+            if (next) {
+                emit NextPlayerClicked();
+            } else {
+                emit ShowNextBoardClicked();
+            }
+        });
+        return button;
+    }
+    default: {
+        auto* label = new QLabel(this);
+        label->setAlignment(named.kind == ControlKind::RowName || named.kind == ControlKind::Title
+                                ? Qt::AlignVCenter | Qt::AlignLeft
+                                : Qt::AlignCenter);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label->setAutoFillBackground(named.kind == ControlKind::RowName);
+        return label;
+    }
+    }
+}
+
+void BoardView::SyncEntry(const Entry& entry) {
+    const game::Control& c = *entry.named.control;
+    QWidget* w = entry.widget;
+    const QRect geometry = ToPixels(c.Left, c.Top, c.Width, c.Height);
+    if (w->geometry() != geometry) {
+        w->setGeometry(geometry);
+    }
+    if (w->isEnabled() != c.Enabled) {
+        w->setEnabled(c.Enabled);
+    }
+    switch (entry.named.kind) {
+    case ControlKind::SheetPicture:
+    case ControlKind::Image:
+    case ControlKind::Lamp:
+    case ControlKind::Die:
+    case ControlKind::HeldDie:
+    case ControlKind::RollPicture:
+        static_cast<PictureWidget*>(w)->SetPicture(c.Picture);
+        break;
+    case ControlKind::CellButton:
+        static_cast<CellButtonWidget*>(w)->SetPictures(c.Picture, c.DisabledPicture);
+        break;
+    case ControlKind::PushButton: {
+        auto* button = static_cast<QPushButton*>(w);
+        const QString text = QString::fromStdString(c.Caption);
+        if (button->text() != text) {
+            button->setText(text);
+        }
+        break;
+    }
+    case ControlKind::Shape: break;
+    default: {
+        auto* label = static_cast<QLabel*>(w);
+        const QString text = QString::fromStdString(c.Caption);
+        if (label->text() != text) {
+            label->setText(text);
+        }
+        const QFont font = FontFor(entry.named.kind, geometry.height());
+        if (label->font() != font) {
+            label->setFont(font);
+        }
+        if (entry.named.kind == ControlKind::RowName) {
+            QPalette pal = label->palette();
+            pal.setColor(QPalette::Window, ToQColor(c.BackColor, palette()));
+            pal.setColor(QPalette::WindowText, ToQColor(c.ForeColor, palette()));
+            if (pal != label->palette()) {
+                label->setPalette(pal);
+            }
+        }
+        break;
+    }
+    }
+    if (w->isHidden() == c.Visible) {
+        w->setVisible(c.Visible);
+    }
+}
+
+void BoardView::Sync() {
+    for (const Entry& entry : entries_) {
+        SyncEntry(entry);
+    }
+    // The mouse capture of the row highlight follows the model.
+    if (board_.CaptureColumn != captureColumn_ || board_.CaptureRow != captureRow_) {
+        if (captureColumn_ != game::colNone) {
+            if (QWidget* old = QWidget::mouseGrabber()) {
+                old->releaseMouse();
+            }
+        }
+        captureColumn_ = board_.CaptureColumn;
+        captureRow_ = board_.CaptureRow;
+        if (captureColumn_ != game::colNone) {
+            const char* names[] = {"", "cmdDown", "cmdUp", "cmdRand", "cmdOblg"};
+            const std::string name =
+                std::string(names[captureColumn_]) + "(" + std::to_string(captureRow_) + ")";
+            if (QWidget* w = WidgetFor(name); w && w->isVisible()) {
+                w->grabMouse();
+            }
+        }
+    }
+    update();
+}
+
+void BoardView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(120, 140, 170), 1));
+    for (const game::NamedLine& named : lines_) {
+        const game::Line& line = *named.line;
+        if (!line.Visible) {
+            continue;
+        }
+        painter.drawLine(QPointF(line.X1 * scale_, line.Y1 * scale_),
+                         QPointF(line.X2 * scale_, line.Y2 * scale_));
+    }
+}
+
+} // namespace ui

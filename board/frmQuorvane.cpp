@@ -1,0 +1,508 @@
+#include "frmQuorvane.h"
+
+#include "BoardLayoutMetrics.h"
+#include "Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+#include <QThread>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+#include <QWindow>
+
+namespace ui {
+
+namespace {
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+} // namespace
+
+frmQuorvane::frmQuorvane(game::Program& program, BoardServices services, QWidget* parent)
+    : QMainWindow(parent), prog_(program), services_(std::move(services)),
+      game_(board_, prog_, *this),
+      random_(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay())) {
+    setObjectName("frmQuorvane");
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    BuildMenus();
+    BuildToolbar();
+    view_ = new BoardView(board_, this);
+    setCentralWidget(view_);
+    BuildStatusBar();
+    BuildTimers();
+
+    connect(view_, &BoardView::CellClicked, this, [this](int column, int row) {
+        Run([&] {
+            const auto index = static_cast<std::int16_t>(row);
+            switch (column) {
+            case game::colDown: game_.cmdDown_Click(index); break;
+            case game::colUp: game_.cmdUp_Click(index); break;
+            case game::colRand: game_.cmdRand_Click(index); break;
+            case game::colOblg: game_.cmdOblg_Click(index); break;
+            default: break;
+            }
+        });
+    });
+    connect(view_, &BoardView::CellMouseMoved, this,
+            [this](int column, int row, float x, float y) {
+                Run([&] {
+                    const auto index = static_cast<std::int16_t>(row);
+                    switch (column) {
+                    case game::colDown: game_.cmdDown_MouseMove(index, 0, 0, x, y); break;
+                    case game::colUp: game_.cmdUp_MouseMove(index, 0, 0, x, y); break;
+                    case game::colRand: game_.cmdRand_MouseMove(index, 0, 0, x, y); break;
+                    case game::colOblg: game_.cmdOblg_MouseMove(index, 0, 0, x, y); break;
+                    default: break;
+                    }
+                });
+            });
+    connect(view_, &BoardView::DieClicked, this, [this](int die) {
+        Run([&] { game_.picDice_Click(static_cast<std::int16_t>(die)); });
+    });
+    connect(view_, &BoardView::HeldDieClicked, this, [this](int die) {
+        Run([&] { game_.PicDiceOff_Click(static_cast<std::int16_t>(die)); });
+    });
+    connect(view_, &BoardView::RollPressed, this,
+            [this] { Run([&] { game_.picRollDices_MouseDown(1, 0, 615, 645); }); });
+    connect(view_, &BoardView::RollReleased, this,
+            [this] { Run([&] { game_.picRollDices_MouseUp(1, 0, 615, 645); }); });
+    connect(view_, &BoardView::NextPlayerClicked, this,
+            [this] { Run([&] { game_.cmdNextPlayer_Click(); }); });
+    connect(view_, &BoardView::ShowNextBoardClicked, this,
+            [this] { Run([&] { game_.cmdShowNextBoard_Click(); }); });
+
+    // Opening: the model's part, then the window's own (cursor).
+    const QRect screen = QGuiApplication::primaryScreen()
+                             ? QGuiApplication::primaryScreen()->geometry()
+                             : QRect(0, 0, 1024, 768);
+    game_.Form_Load(static_cast<int>(PixelsToTwips(screen.width())),
+                    static_cast<int>(PixelsToTwips(screen.height())));
+    if (services_.loadCursor) {
+        oldCursor_ = cursor();
+        setCursor(services_.loadCursor(Text(prog_.AppPath)));
+    }
+    SyncAll();
+    move(TwipsToPixels(board_.Left), TwipsToPixels(board_.Top));
+}
+
+frmQuorvane::~frmQuorvane() = default;
+
+void frmQuorvane::Run(const std::function<void()>& handler) {
+    handler();
+    SyncAll();
+}
+
+QAction* frmQuorvane::ActionFor(const std::string& key) const {
+    auto it = actions_.find(key);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QLabel* frmQuorvane::Panel(int number) const {
+    return number >= 1 && number <= 5 ? panels_[number] : nullptr;
+}
+
+void frmQuorvane::BuildMenus() {
+    struct Entry {
+        const char* key;
+        game::MenuItem* item;
+        std::function<void()> command;
+    };
+    auto addMenu = [this](game::MenuItem& header, std::initializer_list<Entry> entries) {
+        QMenu* menu = menuBar()->addMenu(Text(header.Caption));
+        for (const Entry& entry : entries) {
+            if (!entry.item) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(Text(entry.item->Caption));
+            action->setObjectName(entry.key);
+            if (!entry.item->Shortcut.empty()) {
+                action->setShortcut(QKeySequence(Text(entry.item->Shortcut)));
+            }
+            auto command = entry.command;
+            connect(action, &QAction::triggered, this, [this, command] {
+                if (command) {
+                    Run(command);
+                }
+            });
+            actions_[entry.key] = action;
+            menuItems_[entry.key] = entry.item;
+        }
+    };
+    game::Board& b = board_;
+    addMenu(b.mnuGame, {
+                           {"mnuNewGame", &b.mnuNewGame, [this] { game_.mnuNewGame_Click(); }},
+                           {"mnuScores", &b.mnuScores,
+                            [this] {
+                                prog_.OpenedFromBoard = true;
+                                prog_.ShowNewScore = false;
+                                if (services_.showTopScores) {
+                                    services_.showTopScores(this);
+                                }
+                            }},
+                           {"", nullptr, {}},
+                           {"mnuGameExit", &b.mnuGameExit, [this] { close(); }},
+                       });
+    addMenu(b.mnuTools,
+            {
+                {"mnuUndoUndo", &b.mnuUndoUndo, [this] { game_.mnuUndoUndo_Click(); }},
+                {"mnuUndoRedo", &b.mnuUndoRedo, [this] { game_.mnuUndoRedo_Click(); }},
+                {"", nullptr, {}},
+                {"mnuHintsByRequest", &b.mnuHintsByRequest, {}},
+                {"mnuHintsByRequest2", &b.mnuHintsByRequest2,
+                 [this] { game_.mnuHintsByRequest2_Click(); }},
+                {"mnuHintsAllways", &b.mnuHintsAllways, {}},
+                {"mnuHintsAllways2", &b.mnuHintsAllways2,
+                 [this] { game_.mnuHintsAllways2_Click(); }},
+                {"", nullptr, {}},
+                {"mnuSoundsOn", &b.mnuSoundsOn, {}},
+                {"mnuSoundsOn2", &b.mnuSoundsOn2, [this] { game_.mnuSoundsOn2_Click(); }},
+                {"mnuSoundsOff", &b.mnuSoundsOff, {}},
+                {"mnuSoundsOff2", &b.mnuSoundsOff2, [this] { game_.mnuSoundsOff2_Click(); }},
+                {"", nullptr, {}},
+                {"mnuOptions", &b.mnuOptions,
+                 [this] {
+                     if (services_.openOptions) {
+                         services_.openOptions(this);
+                     }
+                 }},
+            });
+    addMenu(b.mnuHelp, {
+                           {"mnuQuickStar", &b.mnuQuickStar,
+                            [this] {
+                                prog_.OpenedFromBoard = true;
+                                OpenQuickStart();
+                            }},
+                           {"mnuContents", &b.mnuContents,
+                            [this] {
+                                if (services_.openHelp && !services_.openHelp(this)) {
+                                    MessageBox("The help document could not be found.\n"
+                                               "Cannot open file",
+                                               "File Error", game::MsgButtons::OK,
+                                               game::MsgIcon::Information);
+                                }
+                            }},
+                           {"", nullptr, {}},
+                           {"mnuGoToWeb", &b.mnuGoToWeb,
+                            [this] {
+                                if (services_.visitWebSite) {
+                                    services_.visitWebSite();
+                                }
+                            }},
+                           {"mnuContact", &b.mnuContact,
+                            [this] {
+                                if (services_.sendMailToAuthor) {
+                                    services_.sendMailToAuthor();
+                                }
+                            }},
+                           {"", nullptr, {}},
+                           {"mnuAbout", &b.mnuAbout,
+                            [this] {
+                                if (services_.openAbout) {
+                                    services_.openAbout(this);
+                                }
+                            }},
+                       });
+}
+
+void frmQuorvane::BuildToolbar() {
+    toolbar_ = new QToolBar(this);
+    toolbar_->setObjectName("Toolbar2");
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    addToolBar(Qt::TopToolBarArea, toolbar_);
+    for (int i = 1; i <= 9; ++i) {
+        const game::ToolButton& button = board_.Toolbar2.Buttons[i];
+        if (button.Key.empty()) {
+            toolbar_->addSeparator();
+            continue;
+        }
+        QAction* action = toolbar_->addAction(Text(button.ToolTip));
+        action->setObjectName(Text(button.Key));
+        action->setToolTip(Text(button.ToolTip));
+        const int index = i;
+        connect(action, &QAction::triggered, this, [this, index] {
+            const std::string key = board_.Toolbar2.Buttons[index].Key;
+            Run([&] { game_.Toolbar2_ButtonClick(key); });
+        });
+        actions_["toolbar:" + std::to_string(i)] = action;
+    }
+}
+
+void frmQuorvane::BuildStatusBar() {
+    for (int i = 1; i <= 5; ++i) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("StatusBar1.Panel%1").arg(i));
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setTextFormat(Qt::PlainText);
+        if (i == 5) {
+            statusBar()->addPermanentWidget(label);
+        } else {
+            statusBar()->addWidget(label);
+        }
+        panels_[i] = label;
+    }
+    statusBar()->setSizeGripEnabled(false);
+}
+
+void frmQuorvane::BuildTimers() {
+    auto make = [this](const char* name, void (game::Game::*tick)()) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(name);
+        connect(timer, &QTimer::timeout, this, [this, tick] { Run([&] { (game_.*tick)(); }); });
+        return timer;
+    };
+    tmrTimeElapsed_ = make("tmrTimeElapsed", &game::Game::tmrTimeElapsed_Timer);
+    tmrRollDice_ = make("tmrRollDice", &game::Game::tmrRollDice_Timer);
+    tmrGameOver_ = make("tmrGameOver", &game::Game::tmrGameOver_Timer);
+    tmrAnimation_ = make("tmrAnimation", &game::Game::tmrAnimation_Timer);
+}
+
+void frmQuorvane::SyncAll() {
+    view_->Sync();
+    SyncMenus();
+    SyncToolbar();
+    SyncStatusBar();
+    SyncTimers();
+    SyncWindow();
+}
+
+void frmQuorvane::SyncMenus() {
+    for (auto& [key, item] : menuItems_) {
+        QAction* action = actions_[key];
+        action->setVisible(item->Visible);
+        action->setEnabled(item->Enabled);
+    }
+}
+
+void frmQuorvane::SyncToolbar() {
+    for (int i = 1; i <= 9; ++i) {
+        QAction* action = ActionFor("toolbar:" + std::to_string(i));
+        if (!action) {
+            continue;
+        }
+        const game::ToolButton& button = board_.Toolbar2.Buttons[i];
+        action->setEnabled(button.Enabled);
+        action->setVisible(button.Visible);
+        action->setIcon(ToolbarIcon(button.Image));
+    }
+}
+
+void frmQuorvane::SyncStatusBar() {
+    const game::StatusBar& bar = board_.StatusBar1;
+    for (int i = 1; i <= 5; ++i) {
+        const game::StatusPanel& panel = bar.Panels[i];
+        QLabel* label = panels_[i];
+        const QString text = Text(panel.Text);
+        if (label->text() != text) {
+            label->setText(text);
+        }
+        const int width = TwipsToPixels(panel.Width);
+        if (label->minimumWidth() != width || label->maximumWidth() != width) {
+            label->setFixedWidth(width);
+        }
+        if (label->isHidden() == panel.Visible) {
+            label->setVisible(panel.Visible);
+        }
+    }
+    if (statusBar()->isHidden() == bar.Visible) {
+        statusBar()->setVisible(bar.Visible);
+    }
+}
+
+void frmQuorvane::SyncTimers() {
+    auto sync = [](QTimer* timer, const game::Timer& model) {
+        if (timer->interval() != model.Interval) {
+            timer->setInterval(model.Interval);
+        }
+        if (model.Enabled && !timer->isActive()) {
+            timer->start();
+        } else if (!model.Enabled && timer->isActive()) {
+            timer->stop();
+        }
+    };
+    sync(tmrTimeElapsed_, board_.tmrTimeElapsed);
+    sync(tmrRollDice_, board_.tmrRollDice);
+    sync(tmrGameOver_, board_.tmrGameOver);
+    sync(tmrAnimation_, board_.tmrAnimation);
+}
+
+void frmQuorvane::SyncWindow() {
+    const QString caption = Text(board_.Caption);
+    if (windowTitle() != caption) {
+        setWindowTitle(caption);
+    }
+    if (isEnabled() != board_.Enabled) {
+        setEnabled(board_.Enabled);
+    }
+    const QSize size = ClientSizeFor(board_, *this);
+    if (this->size() != size) {
+        setFixedSize(size);
+    }
+    if (board_.Minimized && !isMinimized()) {
+        board_.Minimized = false;
+        showMinimized();
+    }
+}
+
+void frmQuorvane::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        board_.Minimized = false;
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void frmQuorvane::keyPressEvent(QKeyEvent* event) {
+    int key = 0;
+    if (event->key() == Qt::Key_Space) {
+        key = 32;
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        key = 13;
+    } else if (!event->text().isEmpty()) {
+        key = event->text().at(0).unicode();
+    }
+    if (key != 0 && !event->isAutoRepeat()) {
+        Run([&] { game_.Form_KeyPress(key); });
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void frmQuorvane::closeEvent(QCloseEvent* event) {
+    if (prog_.Settings.ConfirmOnExit &&
+        MessageBox("Exit Quorvane?", "Confirm", game::MsgButtons::OKCancel,
+                   game::MsgIcon::Question) != game::MsgResult::OK) {
+        event->ignore();
+        return;
+    }
+    closing_ = true;
+    if (services_.saveSettings) {
+        services_.saveSettings();
+    }
+    if (services_.closeSplash) {
+        services_.closeSplash();
+    }
+    if (services_.closeHelp) {
+        services_.closeHelp();
+    }
+    if (services_.loadCursor) {
+        setCursor(oldCursor_);
+    }
+    if (prog_.SoundOn && prog_.Settings.SoundOnExit) {
+        PlaySoundSync("exitGame");
+    }
+    if (services_.closeQuickStart) {
+        services_.closeQuickStart();
+    }
+    for (QTimer* timer : {tmrTimeElapsed_, tmrRollDice_, tmrGameOver_, tmrAnimation_}) {
+        timer->stop();
+    }
+    event->accept();
+}
+
+// ---- game::Host ------------------------------------------------------------
+
+void frmQuorvane::PlaySoundAsync(const std::string& name) {
+    if (services_.playSoundAsync) {
+        services_.playSoundAsync(name);
+    }
+}
+
+void frmQuorvane::PlaySoundSync(const std::string& name) {
+    if (services_.playSoundSync) {
+        SyncAll();
+        services_.playSoundSync(name);
+    }
+}
+
+game::MsgResult frmQuorvane::MessageBox(const std::string& text, const std::string& title,
+                                        game::MsgButtons buttons, game::MsgIcon icon) {
+    SyncAll();
+    QMessageBox box(this);
+    box.setWindowTitle(Text(title));
+    box.setText(Text(text));
+    switch (icon) {
+    case game::MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case game::MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case game::MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case game::MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case game::MsgIcon::None: break;
+    }
+    if (buttons == game::MsgButtons::OKCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? game::MsgResult::OK : game::MsgResult::Cancel;
+}
+
+bool frmQuorvane::AskFinishGame() {
+    SyncAll();
+    return services_.askFinishGame ? services_.askFinishGame(this) : true;
+}
+
+void frmQuorvane::ShowTopScores() {
+    SyncAll();
+    if (services_.showTopScores) {
+        services_.showTopScores(this);
+    }
+}
+
+void frmQuorvane::ShowWinner(const game::WinnerTexts& texts) {
+    SyncAll();
+    if (services_.showWinner) {
+        services_.showWinner(this, texts);
+    }
+}
+
+void frmQuorvane::Pause(int ms) {
+    // The frame must be on screen before the wait begins; input waits.
+    SyncAll();
+    repaint();
+    QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+std::string frmQuorvane::TodayText() {
+    return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+std::string frmQuorvane::TimeSeparator() {
+    const QString format = QLocale().timeFormat(QLocale::LongFormat);
+    const int hour = format.indexOf(QRegularExpression("[hH]"));
+    for (int i = hour + 1; hour >= 0 && i < format.size(); ++i) {
+        if (!format.at(i).isLetter()) {
+            return QString(format.at(i)).toStdString();
+        }
+    }
+    return ":";
+}
+
+void frmQuorvane::OpenQuickStart() {
+    if (services_.openQuickStart) {
+        services_.openQuickStart(this);
+    }
+}
+
+void frmQuorvane::CloseBoardWindow() { QTimer::singleShot(0, this, [this] { close(); }); }
+
+double frmQuorvane::Random() { return std::uniform_real_distribution<double>(0.0, 1.0)(random_); }
+
+void frmQuorvane::Reseed() {
+    random_.seed(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay()));
+}
+
+} // namespace ui
