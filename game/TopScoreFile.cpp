@@ -263,20 +263,20 @@ TopScoreTable ReadTopScoreTable(const std::string& fileName) {
         return table; // an empty file holds an empty table
     }
 
+    // Damaged places are left out and the rest close up; places out of order
+    // are sorted back, keeping the order of equal scores.
     const int records = std::min<int>(static_cast<int>(got / ScoreRecordBytes), TopScorePlaces);
-    int damaged = 0;
+    std::vector<ScoreRecord> kept;
     for (int i = 0; i < records; ++i) {
         const unsigned char* record = bytes.data() + i * ScoreRecordBytes;
         if (IsReadableRecord(record)) {
-            table.Places[i] = DecodeScoreRecord(record);
-        } else {
-            ++damaged;
+            kept.push_back(DecodeScoreRecord(record));
         }
     }
-    const bool ordered = std::is_sorted(table.Places.begin(), table.Places.end(), RanksAbove);
-    if (!ordered) {
-        std::stable_sort(table.Places.begin(), table.Places.end(), RanksAbove);
-    }
+    const int damaged = records - static_cast<int>(kept.size());
+    const bool ordered = std::is_sorted(kept.begin(), kept.end(), RanksAbove);
+    std::stable_sort(kept.begin(), kept.end(), RanksAbove);
+    std::copy(kept.begin(), kept.end(), table.Places.begin());
 
     table.State = TopScoreFileState::Clean;
     if (got < static_cast<std::size_t>(TopScoreFileBytes)) {

@@ -4,6 +4,9 @@
 #include "Game.h"
 #include "NumberText.h"
 
+#include <initializer_list>
+#include <utility>
+
 namespace game {
 
 namespace {

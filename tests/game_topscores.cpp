@@ -408,6 +408,7 @@ TEST(TopScoreFailures, DamagedPlacesAreLeftOutAndTheOthersKept) {
     EXPECT_EQ(table.State, TopScoreFileState::Repaired);
     EXPECT_FALSE(table.Problem.empty());
     EXPECT_EQ(ScoresIn(table.Places), (std::vector<int>{300, 150, 100}));
+    EXPECT_EQ(table.Problem.find("order"), std::string::npos) << "the rest closed up in order";
 
     EXPECT_EQ(f.Enter(160), 2);
     ExpectOneOpenScoresMessage(f);
