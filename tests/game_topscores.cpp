@@ -343,7 +343,7 @@ TEST(TopScoreFailures, TruncatedFileKeepsItsWholePlaces) {
     Finished f;
     f.Store({300, 250, 200, 150, 100, 50});
     Bytes bytes = ReadBytes(f.file);
-    bytes.resize(4 * 24 + 7); // four whole places and a piece of the fifth
+    bytes.resize(4 * 24 + 7); // four whole places and 7 bytes of the fifth
     WriteBytes(f.file, bytes);
 
     EXPECT_EQ(f.Enter(175), 4);
