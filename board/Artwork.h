@@ -34,7 +34,8 @@ public:
     // `dpr`: a pixmap of round(size x dpr) device pixels whose
     // devicePixelRatio is `dpr`. Repeated calls with the same arguments return
     // the cached pixmap. An unknown key, an empty size or a size beyond
-    // 4096 logical pixels gives a null pixmap. A dpr of 0 or less counts as 1.
+    // 4096 logical pixels gives a null pixmap. A dpr outside (0, 8] counts
+    // as 1. Like every QPixmap, for use on the GUI thread.
     static QPixmap Picture(const QString& key, QSize logicalSize, qreal dpr);
 
     // The same at the size the picture is designed for.
