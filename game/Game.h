@@ -64,7 +64,9 @@ public:
 
     // ---- End of game (EndOfGame.cpp), top scores (TopScores.cpp) -----------
     // The end-of-game check that a column handler runs after counting its
-    // move; it tells the handler how the rest of the handler goes on.
+    // move; it tells the handler how the rest of the handler goes on. With two
+    // players the handler tells the first player's end from the second's by
+    // SecondPlayerTurn, which the check leaves as it found it.
     EndOfGame CheckEndOfGame();
     void GameOver();
     // Enters the shown grand total into the top-score file of the rule set

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace game {
 
@@ -21,6 +22,13 @@ double ReadNumber(const std::string& text) {
         ++i;
     }
     return negative ? -value : value;
+}
+
+std::int32_t ReadWholeNumber(const std::string& text) {
+    const double value = std::nearbyint(ReadNumber(text));
+    constexpr double low = std::numeric_limits<std::int32_t>::min();
+    constexpr double high = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(std::fmax(low, std::fmin(high, value)));
 }
 
 std::string CellText(std::int32_t value) {

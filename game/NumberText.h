@@ -12,6 +12,10 @@ namespace game {
 // empty or blank text, or one with no digits, reads as 0.
 double ReadNumber(const std::string& text);
 
+// A text read as above and rounded to a 32-bit whole number (halves to the
+// even neighbour; values beyond the range are held at its ends).
+std::int32_t ReadWholeNumber(const std::string& text);
+
 // A cell's score: the decimal text of a 32-bit signed integer.
 std::string CellText(std::int32_t value);
 

@@ -26,22 +26,6 @@ void Game::mnuUndoUndo_Click() {}
 
 void Game::mnuUndoRedo_Click() {}
 
-EndOfGame Game::CheckEndOfGame() {
-    return EndOfGame::NotOver;
-}
-
-void Game::GameOver() {}
-
-void Game::EnterTopScore() {}
-
-void Game::SwapPlayerSheets() {}
-
-void Game::SwapPlayerSheet1Column() {}
-
-void Game::cmdShowNextBoard_Click() {}
-
-void Game::mnuNewGame_Click() {}
-
 void Game::SetControls() {}
 
 void Game::ArrangeStatusBar() {}

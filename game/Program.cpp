@@ -21,8 +21,19 @@ GameSettings GameSettings::FirstRunDefaults() {
 }
 
 std::string FixedText10(const std::string& text) {
-    std::string fixed = text.substr(0, 10);
-    fixed.resize(10, ' ');
+    // Counts characters, not bytes: names are kept as UTF-8.
+    std::string fixed;
+    int characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool starts = (byte & 0xC0) != 0x80;
+        if (starts && characters == 10) {
+            break;
+        }
+        characters += starts ? 1 : 0;
+        fixed += text[i];
+    }
+    fixed.append(static_cast<std::size_t>(10 - characters), ' ');
     return fixed;
 }
 

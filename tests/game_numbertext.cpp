@@ -1,5 +1,6 @@
 #include "game/Board.h"
 #include "game/NumberText.h"
+#include "game/Program.h"
 
 #include <gtest/gtest.h>
 
@@ -58,4 +59,14 @@ TEST(BoardModel, FreshBoardHasEmptySheetAndBlankGrandTotal) {
     EXPECT_EQ(board.Dice, (std::array<std::int32_t, 6>{0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(board.lblOption[12].Caption, "Quorvane");
     EXPECT_EQ(board.cmdShowNextBoard.Caption, "    Show      Player 1's  Board");
+}
+
+TEST(BoardModel, NamesAreCutAndPaddedByCharacters) {
+    EXPECT_EQ(game::FixedText10("Player 1"), "Player 1  ");
+    EXPECT_EQ(game::FixedText10("Maximilianus"), "Maximilian");
+    EXPECT_EQ(game::FixedText10(""), std::string(10, ' '));
+    // "Zoë" is three characters in four bytes: seven blanks follow.
+    EXPECT_EQ(game::FixedText10("Zo\xC3\xAB"), "Zo\xC3\xAB       ");
+    EXPECT_EQ(game::FixedText10("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9xxxxxx"),
+              "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9xxxx");
 }

@@ -1,0 +1,95 @@
+// The top-score files: one table of the 20 best final totals per rule set and
+// dice count, kept beside the program as 24-byte little-endian records (10-byte
+// name, 32-bit score, 10-byte date) followed by the 32-bit value 1 at byte
+// 480, 484 bytes in all. Names and dates are single-byte Latin-1 text on disk
+// and UTF-8 in memory. Plain C++: the end of a game and the top-score dialog
+// both use this API to read, insert into, write and delete tables.
+#pragma once
+
+#include "Program.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace game {
+
+constexpr int TopScorePlaces = 20;
+constexpr int ScoreRecordBytes = 24;
+constexpr int TopScoreFileBytes = 484;
+constexpr std::int32_t EmptyPlaceScore = -9999;
+
+using TopScorePlacesArray = std::array<ScoreRecord, TopScorePlaces>;
+
+// Table 1 to 4 for the rules and dice in play: 1 four columns with six dice,
+// 2 four columns with five, 3 one column with six, 4 one column with five.
+int ScoreTableNumber(std::int32_t numberOfColumns, std::int32_t numberOfDice);
+
+// appPath (with its trailing '/') followed by "scores/scores<table>.dat".
+std::string TopScoreFileName(const std::string& appPath, int table);
+
+// UTF-8 to Latin-1 bytes: a character outside Latin-1, or a byte that is not
+// valid UTF-8, becomes '?'.
+std::string ToLatin1(const std::string& utf8);
+// Latin-1 bytes to UTF-8.
+std::string FromLatin1(const std::string& latin1);
+
+// A name or date as a record field: converted to Latin-1, cut or padded with
+// blanks to 10 bytes, and brought back to UTF-8 (10 characters).
+std::string ScoreText10(const std::string& text);
+ScoreRecord MakeScoreRecord(const std::string& name, std::int32_t score, const std::string& date);
+
+bool IsEmptyPlace(const ScoreRecord& record);
+
+// One record as the 24 bytes on disk, and back.
+std::array<unsigned char, ScoreRecordBytes> EncodeScoreRecord(const ScoreRecord& record);
+ScoreRecord DecodeScoreRecord(const unsigned char* bytes);
+
+enum class TopScoreFileState {
+    Missing,    // no file, or an empty one: 20 empty places
+    Clean,      // a 484-byte table whose 20 places all read back
+    Repaired,   // a cut short, oversized or damaged file: the places that read back are kept
+    Unreadable, // the file is there but could not be read: nothing may be written over it
+};
+
+struct TopScoreTable {
+    TopScorePlacesArray Places; // best first; places the file did not yield are empty
+    TopScoreFileState State = TopScoreFileState::Missing;
+    // A plain description of what was wrong with the file, ending in ". ";
+    // empty when the file was missing or clean.
+    std::string Problem;
+};
+
+// Reads places 1 to 20. A record that cannot be a game's result (a score out
+// of range, control characters in the name or date) is left out; places out
+// of order are sorted back, best first, keeping the order of equal scores.
+TopScoreTable ReadTopScoreTable(const std::string& fileName);
+
+// Puts `record` into the table: above the first place whose score it beats
+// strictly, so a tie goes below the equal scores. The place at 20 drops out.
+// Returns the place 1 to 20, or -1 (table unchanged) when it beats none.
+int InsertTopScore(TopScorePlacesArray& places, const ScoreRecord& record);
+
+// Writes a full 484-byte table, creating the folder when it is missing. The
+// bytes go to a temporary file beside the table that is then renamed over it,
+// so the old table stays whole when anything fails. Returns a plain
+// description of the failure ending in ". ", or the empty text.
+std::string WriteTopScoreTable(const std::string& fileName, const TopScorePlacesArray& places);
+
+bool TopScoreFileExists(const std::string& fileName);
+
+// Removes the table's file; a missing file is no failure. Returns a plain
+// description of the failure ending in ". ", or the empty text.
+std::string DeleteTopScoreTable(const std::string& fileName);
+
+struct TopScoreEntry {
+    int Place = -1;      // 1 to 20, or -1 when the score took no place
+    std::string Problem; // everything that went wrong, for one message; empty when nothing
+};
+
+// The insertion of a finished game: reads the table, inserts the record and
+// writes the table back when it changed or the file needed repair. An
+// unreadable file is left untouched.
+TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord& record);
+
+} // namespace game

@@ -1,0 +1,36 @@
+// Entering a finished game's total into the top-score table of the rule set
+// and dice count in play.
+#include "Game.h"
+#include "NumberText.h"
+#include "TopScoreFile.h"
+
+namespace game {
+
+void Game::EnterTopScore() {
+    const GameSettings& settings = prog.Settings;
+    const int table = ScoreTableNumber(settings.NumberOfColumns, settings.NumberOfDice);
+    const std::string fileName = TopScoreFileName(prog.AppPath, table);
+
+    const std::int32_t score = ReadWholeNumber(board.lblGrandTotal.Caption);
+    prog.NewScoreValue = score;
+
+    // Panel 1 names the player on turn; only a two-player game can be Player2's.
+    std::string name = settings.Player1;
+    if (settings.NumberOfPlayers == 2 &&
+        board.StatusBar1.Panels[1].Text != FixedText10(settings.Player1)) {
+        name = settings.Player2;
+    }
+    prog.NewScore = MakeScoreRecord(name, score, host.TodayText());
+
+    const TopScoreEntry entry = EnterTopScoreInFile(fileName, prog.NewScore);
+    if (!entry.Problem.empty()) {
+        host.MessageBox(entry.Problem + "Cannot open " + fileName, "Open scores", MsgButtons::OK,
+                        MsgIcon::Information);
+    }
+
+    prog.NewScorePosition = entry.Place;
+    prog.OpenedFromBoard = true;
+    prog.ShowNewScore = true;
+}
+
+} // namespace game

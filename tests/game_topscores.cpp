@@ -1,0 +1,437 @@
+// The top-score file: its bytes, the insertion of a finished game and what
+// damaged, foreign or unwritable files do.
+#include "FakeHost.h"
+#include "TempFolder.h"
+#include "game/TopScoreFile.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace game;
+using testing_support::ReadBytes;
+using testing_support::Table;
+using testing_support::TempFolder;
+using testing_support::WriteBytes;
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+const std::string EmptyText = std::string(1, '\0') + std::string(9, ' ');
+
+std::int32_t Int32At(const Bytes& bytes, std::size_t offset) {
+    std::uint32_t u = 0;
+    for (int i = 3; i >= 0; --i) {
+        u = (u << 8) | bytes.at(offset + i);
+    }
+    return static_cast<std::int32_t>(u);
+}
+
+std::string TextAt(const Bytes& bytes, std::size_t offset) {
+    return std::string(bytes.begin() + offset, bytes.begin() + offset + 10);
+}
+
+// A table whose places hold these scores, named "P<score>", best first.
+TopScorePlacesArray TableOf(std::initializer_list<int> scores) {
+    TopScorePlacesArray places;
+    int i = 0;
+    for (int score : scores) {
+        places[i++] = MakeScoreRecord("P" + std::to_string(score), score, "01/02/2026");
+    }
+    return places;
+}
+
+std::vector<int> ScoresIn(const TopScorePlacesArray& places) {
+    std::vector<int> scores;
+    for (const auto& place : places) {
+        if (!IsEmptyPlace(place)) {
+            scores.push_back(place.Score);
+        }
+    }
+    return scores;
+}
+
+// A finished one-player game with five dice and four columns (table 2),
+// its program folder in a temporary folder.
+struct Finished {
+    TempFolder folder;
+    Table t{4, 4, 1};
+    std::string file;
+
+    Finished() {
+        t.prog.AppPath = folder.appPath();
+        t.prog.Settings.Player1 = FixedText10("Ann");
+        file = TopScoreFileName(t.prog.AppPath, 2);
+    }
+    int Enter(int score) {
+        t.board.lblGrandTotal.Caption = std::to_string(score);
+        t.game.EnterTopScore();
+        return t.prog.NewScorePosition;
+    }
+    void Store(std::initializer_list<int> scores) {
+        ASSERT_EQ(WriteTopScoreTable(file, TableOf(scores)), "");
+    }
+    std::vector<int> Stored() { return ScoresIn(ReadTopScoreTable(file).Places); }
+};
+
+void ExpectOneOpenScoresMessage(const Finished& f) {
+    ASSERT_EQ(f.t.host.messages.size(), 1u);
+    const auto& message = f.t.host.messages[0];
+    EXPECT_EQ(message.title, "Open scores");
+    EXPECT_EQ(message.buttons, MsgButtons::OK);
+    EXPECT_EQ(message.icon, MsgIcon::Information);
+    const std::string tail = "Cannot open " + f.file;
+    ASSERT_GT(message.text.size(), tail.size());
+    EXPECT_EQ(message.text.substr(message.text.size() - tail.size()), tail);
+}
+
+} // namespace
+
+TEST(TopScoreFileNames, TableFollowsColumnsAndDice) {
+    EXPECT_EQ(ScoreTableNumber(4, 5), 1);
+    EXPECT_EQ(ScoreTableNumber(4, 4), 2);
+    EXPECT_EQ(ScoreTableNumber(1, 5), 3);
+    EXPECT_EQ(ScoreTableNumber(1, 4), 4);
+    EXPECT_EQ(ScoreTableNumber(0, 0), 4);
+    EXPECT_EQ(TopScoreFileName("/opt/q/", 3), "/opt/q/scores/scores3.dat");
+}
+
+TEST(TopScoreInsertion, MissingFolderAndFileBecomeTableWithScoreAtPlaceOne) {
+    Finished f;
+    f.t.host.today = "12/08/2026";
+    EXPECT_EQ(f.Enter(187), 1);
+    EXPECT_TRUE(f.t.host.messages.empty());
+    EXPECT_EQ(f.t.prog.NewScoreValue, 187);
+    EXPECT_TRUE(f.t.prog.ShowNewScore);
+    EXPECT_TRUE(f.t.prog.OpenedFromBoard);
+    EXPECT_EQ(f.t.prog.NewScore.Name, "Ann       ");
+    EXPECT_EQ(f.t.prog.NewScore.Date, "12/08/2026");
+
+    const Bytes bytes = ReadBytes(f.file);
+    ASSERT_EQ(bytes.size(), 484u);
+    EXPECT_EQ(TextAt(bytes, 0), "Ann       ");
+    EXPECT_EQ(Int32At(bytes, 10), 187);
+    EXPECT_EQ(TextAt(bytes, 14), "12/08/2026");
+    for (int k = 2; k <= 20; ++k) {
+        const std::size_t at = (k - 1) * 24;
+        EXPECT_EQ(TextAt(bytes, at), EmptyText) << k;
+        EXPECT_EQ(Int32At(bytes, at + 10), -9999) << k;
+        EXPECT_EQ(TextAt(bytes, at + 14), EmptyText) << k;
+    }
+    EXPECT_EQ(Int32At(bytes, 480), 1);
+}
+
+TEST(TopScoreInsertion, EmptyFileCountsAsNoTable) {
+    Finished f;
+    WriteBytes(f.file, {});
+    EXPECT_EQ(f.Enter(50), 1);
+    EXPECT_TRUE(f.t.host.messages.empty());
+    EXPECT_EQ(ReadBytes(f.file).size(), 484u);
+}
+
+TEST(TopScoreInsertion, TieGoesBelowEqualScores) {
+    Finished f;
+    f.Store({300, 250, 250, 100});
+    EXPECT_EQ(f.Enter(300), 2);
+    EXPECT_EQ(f.Enter(250), 5);
+    EXPECT_EQ(f.Stored(), (std::vector<int>{300, 300, 250, 250, 250, 100}));
+    const auto places = ReadTopScoreTable(f.file).Places;
+    EXPECT_EQ(places[0].Name, "P300      "); // the stored 300 keeps place 1
+    EXPECT_EQ(places[1].Name, "Ann       ");
+}
+
+TEST(TopScoreInsertion, FullTable) {
+    Finished f;
+    f.Store({400, 390, 380, 370, 360, 350, 340, 330, 320, 310,
+             300, 290, 280, 270, 260, 250, 240, 230, 220, 210});
+    const Bytes before = ReadBytes(f.file);
+
+    EXPECT_EQ(f.Enter(210), -1) << "equal to place 20";
+    EXPECT_EQ(f.Enter(5), -1);
+    EXPECT_EQ(ReadBytes(f.file), before);
+
+    EXPECT_EQ(f.Enter(215), 20);
+    auto scores = f.Stored();
+    EXPECT_EQ(scores.back(), 215);
+    EXPECT_EQ(scores[18], 220);
+
+    EXPECT_EQ(f.Enter(365), 5);
+    scores = f.Stored();
+    ASSERT_EQ(scores.size(), 20u);
+    EXPECT_EQ(scores[3], 370);
+    EXPECT_EQ(scores[4], 365);
+    EXPECT_EQ(scores[5], 360);
+    EXPECT_EQ(scores.back(), 220) << "the old place 20 dropped out";
+    EXPECT_EQ(ReadBytes(f.file).size(), 484u);
+}
+
+TEST(TopScoreInsertion, NegativeTotalTakesAPlaceInAnOpenTable) {
+    Finished f;
+    f.Store({120});
+    EXPECT_EQ(f.Enter(-35), 2);
+    EXPECT_EQ(f.Stored(), (std::vector<int>{120, -35}));
+}
+
+TEST(TopScoreInsertion, NameByPlayerOnTurn) {
+    Finished f;
+    f.t.prog.Settings.Player2 = FixedText10("Bob");
+    f.t.board.StatusBar1.Panels[1].Text = FixedText10("Bob");
+    f.Enter(10);
+    EXPECT_EQ(f.t.prog.NewScore.Name, "Ann       ") << "one player: always Player1";
+
+    f.t.prog.Settings.NumberOfPlayers = 2;
+    f.Enter(10);
+    EXPECT_EQ(f.t.prog.NewScore.Name, "Bob       ");
+    f.t.board.StatusBar1.Panels[1].Text = FixedText10("Ann");
+    f.Enter(10);
+    EXPECT_EQ(f.t.prog.NewScore.Name, "Ann       ");
+    f.t.board.StatusBar1.Panels[1].Text = "Ann"; // not the padded form
+    f.Enter(10);
+    EXPECT_EQ(f.t.prog.NewScore.Name, "Bob       ");
+}
+
+TEST(TopScoreRecords, NamesAndDatesAreCutOrPadded) {
+    Finished f;
+    f.t.prog.Settings.Player1 = "Alexandrina Smith";
+    f.t.host.today = "Wednesday, 12 August 2026";
+    f.Enter(99);
+    EXPECT_EQ(f.t.prog.NewScore.Name, "Alexandrin");
+    EXPECT_EQ(f.t.prog.NewScore.Date, "Wednesday,");
+    const Bytes bytes = ReadBytes(f.file);
+    EXPECT_EQ(TextAt(bytes, 0), "Alexandrin");
+    EXPECT_EQ(TextAt(bytes, 14), "Wednesday,");
+
+    EXPECT_EQ(MakeScoreRecord("Al", 1, "1/2/26").Name, "Al        ");
+    EXPECT_EQ(MakeScoreRecord("Al", 1, "1/2/26").Date, "1/2/26    ");
+}
+
+TEST(TopScoreRecords, TextsAreLatin1OnDiskAndUtf8InMemory) {
+    EXPECT_EQ(ToLatin1("J\xC3\xBCrgen"), "J\xFCrgen");
+    EXPECT_EQ(ToLatin1("Zo\xC3\xAB\xE2\x82\xAC"), "Zo\xEB?") << "the euro sign is not Latin-1";
+    EXPECT_EQ(ToLatin1("\xF0\x9F\x8E\xB2!"), "?!") << "a four-byte character is one '?'";
+    EXPECT_EQ(ToLatin1("a\xFF"
+                       "b\xC3"),
+              "a?b?")
+        << "broken UTF-8 bytes become '?'";
+    EXPECT_EQ(ToLatin1("\xC0\x80"), "??") << "an overlong form is not a character";
+    EXPECT_EQ(FromLatin1("J\xFCrgen"), "J\xC3\xBCrgen");
+
+    // Ten characters fill the field even when they take more UTF-8 bytes.
+    const ScoreRecord record = MakeScoreRecord("\xC3\x89milie Z\xC3\xB6llner", 7, "x");
+    EXPECT_EQ(record.Name, "\xC3\x89milie Z\xC3\xB6l");
+    const auto bytes = EncodeScoreRecord(record);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 10), "\xC9milie Z\xF6l");
+    EXPECT_EQ(DecodeScoreRecord(bytes.data()).Name, record.Name);
+
+    Finished f;
+    f.t.prog.Settings.Player1 = "Ma\xC5\x82gorzata"; // the l with stroke is outside Latin-1
+    f.Enter(40);
+    EXPECT_EQ(TextAt(ReadBytes(f.file), 0), "Ma?gorzata");
+    EXPECT_EQ(f.t.prog.NewScore.Name, "Ma?gorzata");
+}
+
+TEST(TopScoreFileFormat, WrittenTableReadsBackFieldByField) {
+    TempFolder folder;
+    const std::string file = TopScoreFileName(folder.appPath(), 1);
+    TopScorePlacesArray places;
+    places[0] = MakeScoreRecord("Big", 0x012345, "03/01/2026");
+    places[1] = MakeScoreRecord("Ann", 1234, "31/12/2025");
+    places[2] = MakeScoreRecord("B\xC3\xA9"
+                                "a",
+                                0, "01/01/2026");
+    places[3] = MakeScoreRecord("Cy", -12, "02/01/2026");
+    ASSERT_EQ(WriteTopScoreTable(file, places), "");
+
+    const Bytes bytes = ReadBytes(file);
+    ASSERT_EQ(bytes.size(), 484u);
+    EXPECT_EQ(TextAt(bytes, 0), "Big       ");
+    // little-endian
+    EXPECT_EQ(bytes[10], 0x45);
+    EXPECT_EQ(bytes[11], 0x23);
+    EXPECT_EQ(bytes[12], 0x01);
+    EXPECT_EQ(bytes[13], 0x00);
+    EXPECT_EQ(TextAt(bytes, 14), "03/01/2026");
+    EXPECT_EQ(Int32At(bytes, 24 + 10), 1234);
+    EXPECT_EQ(TextAt(bytes, 48), "B\xE9"
+                                 "a       ");
+    EXPECT_EQ(Int32At(bytes, 48 + 10), 0);
+    EXPECT_EQ(TextAt(bytes, 48 + 14), "01/01/2026");
+    EXPECT_EQ(Int32At(bytes, 72 + 10), -12);
+    EXPECT_EQ(TextAt(bytes, 96), EmptyText);
+    EXPECT_EQ(Int32At(bytes, 96 + 10), -9999);
+    EXPECT_EQ(Int32At(bytes, 480), 1);
+
+    const TopScoreTable table = ReadTopScoreTable(file);
+    EXPECT_EQ(table.State, TopScoreFileState::Clean);
+    EXPECT_EQ(table.Problem, "");
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(table.Places[i].Name, places[i].Name) << i;
+        EXPECT_EQ(table.Places[i].Score, places[i].Score) << i;
+        EXPECT_EQ(table.Places[i].Date, places[i].Date) << i;
+    }
+    EXPECT_FALSE(std::filesystem::exists(file + ".tmp"));
+}
+
+TEST(TopScoreFileFormat, ReadingKeepsTheTextsOfAnEmptyPlace) {
+    TempFolder folder;
+    const std::string file = TopScoreFileName(folder.appPath(), 4);
+    TopScorePlacesArray places = TableOf({90});
+    places[1].Name = "Old name  ";
+    places[1].Date = "1999      ";
+    ASSERT_EQ(WriteTopScoreTable(file, places), "");
+    const TopScoreTable table = ReadTopScoreTable(file);
+    EXPECT_EQ(table.State, TopScoreFileState::Clean);
+    EXPECT_EQ(table.Places[1].Name, "Old name  ");
+    EXPECT_EQ(table.Places[1].Score, -9999);
+}
+
+TEST(TopScoreFileFormat, MissingTableReadsAsTwentyEmptyPlacesAndDeletes) {
+    TempFolder folder;
+    const std::string file = TopScoreFileName(folder.appPath(), 3);
+    TopScoreTable table = ReadTopScoreTable(file);
+    EXPECT_EQ(table.State, TopScoreFileState::Missing);
+    EXPECT_EQ(table.Problem, "");
+    for (const auto& place : table.Places) {
+        EXPECT_TRUE(IsEmptyPlace(place));
+        EXPECT_EQ(place.Name, EmptyText);
+    }
+    EXPECT_FALSE(TopScoreFileExists(file));
+    EXPECT_EQ(DeleteTopScoreTable(file), "") << "nothing to delete is no failure";
+
+    ASSERT_EQ(WriteTopScoreTable(file, TableOf({1})), "");
+    EXPECT_TRUE(TopScoreFileExists(file));
+    EXPECT_EQ(DeleteTopScoreTable(file), "");
+    EXPECT_FALSE(TopScoreFileExists(file));
+}
+
+// ---- Files that cannot be used as they are ------------------------------
+
+TEST(TopScoreFailures, FolderThatCannotBeCreatedGivesOneMessage) {
+    Finished f;
+    WriteBytes(f.folder.path() / "scores", {'x'}); // a file where the folder should be
+    EXPECT_EQ(f.Enter(77), 1);
+    ExpectOneOpenScoresMessage(f);
+    EXPECT_TRUE(f.t.prog.ShowNewScore);
+}
+
+TEST(TopScoreFailures, UnwritableTableKeepsTheOldFileWhole) {
+    Finished f;
+    f.Store({300, 200});
+    const Bytes before = ReadBytes(f.file);
+    // Nothing can be created under the temporary file's name.
+    std::filesystem::create_directories(f.file + ".tmp/x");
+    EXPECT_EQ(f.Enter(250), 2);
+    ExpectOneOpenScoresMessage(f);
+    EXPECT_EQ(ReadBytes(f.file), before);
+}
+
+TEST(TopScoreFailures, FullDiskKeepsTheOldFileWhole) {
+    if (!std::filesystem::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full here";
+    }
+    Finished f;
+    f.Store({300, 200});
+    const Bytes before = ReadBytes(f.file);
+    std::filesystem::create_symlink("/dev/full", f.file + ".tmp");
+    EXPECT_EQ(f.Enter(250), 2);
+    ExpectOneOpenScoresMessage(f);
+    EXPECT_EQ(ReadBytes(f.file), before);
+}
+
+TEST(TopScoreFailures, TruncatedFileKeepsItsWholePlaces) {
+    Finished f;
+    f.Store({300, 250, 200, 150, 100, 50});
+    Bytes bytes = ReadBytes(f.file);
+    bytes.resize(4 * 24 + 7); // four whole places and 7 bytes of the fifth
+    WriteBytes(f.file, bytes);
+
+    EXPECT_EQ(f.Enter(175), 4);
+    ExpectOneOpenScoresMessage(f);
+    EXPECT_EQ(f.Stored(), (std::vector<int>{300, 250, 200, 175, 150}));
+    EXPECT_EQ(ReadBytes(f.file).size(), 484u);
+
+    f.t.host.messages.clear();
+    f.Enter(1);
+    EXPECT_TRUE(f.t.host.messages.empty()) << "the repaired table needs no second word";
+}
+
+TEST(TopScoreFailures, OversizedFileUsesOnlyPlacesOneToTwenty) {
+    Finished f;
+    f.Store({400, 390, 380, 370, 360, 350, 340, 330, 320, 310,
+             300, 290, 280, 270, 260, 250, 240, 230, 220, 210});
+    Bytes bytes = ReadBytes(f.file);
+    const auto extra = EncodeScoreRecord(MakeScoreRecord("Extra", 9000, "01/01/2026"));
+    bytes.resize(480); // places 21 and 22 where the end mark would be
+    bytes.insert(bytes.end(), extra.begin(), extra.end());
+    bytes.insert(bytes.end(), extra.begin(), extra.end());
+    WriteBytes(f.file, bytes);
+
+    EXPECT_EQ(f.Enter(205), -1) << "place 21 takes no part";
+    ExpectOneOpenScoresMessage(f);
+    const auto scores = f.Stored();
+    ASSERT_EQ(scores.size(), 20u);
+    EXPECT_EQ(scores.front(), 400);
+    EXPECT_EQ(scores.back(), 210);
+    EXPECT_EQ(ReadBytes(f.file).size(), 484u);
+}
+
+TEST(TopScoreFailures, GarbageFileNeverCrashes) {
+    std::mt19937 random(20260812);
+    for (std::size_t size : {484u, 100u, 7u, 1000u}) {
+        Finished f;
+        Bytes bytes(size);
+        for (auto& byte : bytes) {
+            byte = static_cast<unsigned char>(random());
+        }
+        WriteBytes(f.file, bytes);
+        const int place = f.Enter(123);
+        ExpectOneOpenScoresMessage(f);
+        EXPECT_GE(place, 1) << size;
+        const TopScoreTable table = ReadTopScoreTable(f.file);
+        EXPECT_EQ(table.State, TopScoreFileState::Clean) << size;
+        EXPECT_EQ(ReadBytes(f.file).size(), 484u);
+    }
+}
+
+TEST(TopScoreFailures, DamagedPlacesAreLeftOutAndTheOthersKept) {
+    Finished f;
+    f.Store({300, 250, 200, 150, 100});
+    Bytes bytes = ReadBytes(f.file);
+    for (int i = 0; i < 24; ++i) {
+        bytes[24 + i] = 0x00; // place 2 zeroed: no date, so no game's result
+    }
+    bytes[2 * 24 + 10 + 3] = 0x40; // place 3 gets an impossible score
+    WriteBytes(f.file, bytes);
+
+    const TopScoreTable table = ReadTopScoreTable(f.file);
+    EXPECT_EQ(table.State, TopScoreFileState::Repaired);
+    EXPECT_FALSE(table.Problem.empty());
+    EXPECT_EQ(ScoresIn(table.Places), (std::vector<int>{300, 150, 100}));
+    EXPECT_EQ(table.Problem.find("order"), std::string::npos) << "the rest closed up in order";
+
+    EXPECT_EQ(f.Enter(160), 2);
+    ExpectOneOpenScoresMessage(f);
+    EXPECT_EQ(f.Stored(), (std::vector<int>{300, 160, 150, 100}));
+}
+
+TEST(TopScoreFailures, PlacesOutOfOrderAreSortedKeepingTies) {
+    Finished f;
+    TopScorePlacesArray places = TableOf({100, 300});
+    places[3] = MakeScoreRecord("Late", 300, "05/05/2026");
+    ASSERT_EQ(WriteTopScoreTable(f.file, places), "");
+    const TopScoreTable table = ReadTopScoreTable(f.file);
+    EXPECT_EQ(table.State, TopScoreFileState::Repaired);
+    EXPECT_EQ(ScoresIn(table.Places), (std::vector<int>{300, 300, 100}));
+    EXPECT_EQ(table.Places[0].Name, "P300      ");
+    EXPECT_EQ(table.Places[1].Name, "Late      ");
+}
+
+TEST(TopScoreFailures, UnreadableTableIsNotWrittenOver) {
+    Finished f;
+    std::filesystem::create_directories(f.file); // a folder under the table's name
+    EXPECT_EQ(f.Enter(60), -1);
+    ExpectOneOpenScoresMessage(f);
+    EXPECT_TRUE(std::filesystem::is_directory(f.file));
+    EXPECT_TRUE(f.t.prog.ShowNewScore);
+}
