@@ -2,6 +2,7 @@
 // model picture key into a rectangle.
 #pragma once
 
+#include <QIcon>
 #include <QPainter>
 #include <QRect>
 #include <string>
@@ -9,5 +10,8 @@
 namespace ui {
 
 void DrawPicture(QPainter& painter, const QRect& rect, const std::string& key);
+
+// Picture `image` (1 to 8) of the toolbar's image list; null for 0.
+QIcon ToolbarIcon(int image);
 
 } // namespace ui
