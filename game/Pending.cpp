@@ -4,10 +4,6 @@
 
 namespace game {
 
-void Game::mnuUndoUndo_Click() {}
-
-void Game::mnuUndoRedo_Click() {}
-
 EndOfGame Game::CheckEndOfGame() {
     return EndOfGame::NotOver;
 }

@@ -33,9 +33,24 @@ struct TurnTable : Table {
         b.mnuUndoRedo.Enabled = false;
         b.StatusBar1.Panels[1].Text = prog.Settings.Player1;
         b.Caption = "Quorvane - Player 1";
+        b.lblGrandTotal.Caption = ""; // New Game empties it
         if (players == 2) {
             b.StatusBar1.Panels[3].Text = "0 : 0";
         }
+    }
+
+    // The board between two turns of a running game: every cell button
+    // hidden by the last write and enabled since the game's first roll.
+    void MidGame() {
+        auto& b = board;
+        b.FirstRollPending = prog.Settings.NumberOfColumns == 1;
+        for (int row = 0; row < game::RowCount; ++row) {
+            for (auto* buttons : {&b.cmdDown, &b.cmdUp, &b.cmdRand, &b.cmdOblg}) {
+                (*buttons)[row].Visible = false;
+                (*buttons)[row].Enabled = true;
+            }
+        }
+        prog.GameInProgress = true;
     }
 
     // Asks for a roll whose free dice show `faces`, in die order.

@@ -21,23 +21,10 @@ std::vector<int> AllRows() {
     return rows;
 }
 
-// The board between turns of a running game: every cell button hidden by
-// the last write and enabled since the game's first roll.
-void MidGame(TurnTable& t) {
-    auto& b = t.board;
-    b.FirstRollPending = false;
-    for (int row = 0; row < RowCount; ++row) {
-        for (auto* buttons : {&b.cmdDown, &b.cmdUp, &b.cmdRand, &b.cmdOblg}) {
-            (*buttons)[row].Visible = false;
-            (*buttons)[row].Enabled = true;
-        }
-    }
-}
-
 // Fills every cell of the four-column sheet except the Oblg cells in `openOblg`
 // and the cells of other columns in `openRand`, and counts the filled cells in Round.
 void LateGame(TurnTable& t, std::vector<int> openOblg, std::vector<int> openRand = {}) {
-    MidGame(t);
+    t.MidGame();
     auto& b = t.board;
     int open = 0;
     for (int row = 0; row < RowCount; ++row) {
@@ -368,7 +355,7 @@ TEST(Fanfare, OnlyWhileAFiveOfAKindCellIsOffered) {
     // Second roll of a turn with no announcement, Rand 12 filled, and neither
     // Down nor Up at row 12: no five-of-a-kind cell is offered.
     TurnTable u;
-    MidGame(u);
+    u.MidGame();
     u.board.lblRand[12].Caption = "0";
     u.board.UpRow = 11;
     u.Roll({2, 2, 2, 2, 1});
