@@ -4,27 +4,6 @@
 
 namespace game {
 
-void Game::ResetTurn() {}
-
-void Game::cmdDown_Click(std::int16_t) {}
-
-void Game::cmdUp_Click(std::int16_t) {}
-
-void Game::cmdRand_Click(std::int16_t) {}
-
-void Game::cmdOblg_Click(std::int16_t) {}
-
-void Game::picRollDices_MouseUp(std::int16_t, std::int16_t, float, float) {}
-
-void Game::cmdNextPlayer_Click() {}
-
-void Game::picDice_Click(std::int16_t) {}
-
-void Game::PicDiceOff_Click(std::int16_t) {}
-
-void Game::mnuUndoUndo_Click() {}
-
-void Game::mnuUndoRedo_Click() {}
 
 void Game::SetControls() {}
 
