@@ -28,9 +28,10 @@
 //  5640 .. 7410  the lower board: the dice area with its six slots on the
 //                left, the roll picture in its frame on the right
 //  7440          the bottom rule
-// The one-column layout lifts everything from the grand total down by 250
-// (the grand total's own frame and label by 270), so the lowest board line
-// stays clear of the status bar in every layout.
+// The one-column layout lifts everything from the grand total row down by
+// 250 (the grand total's value and its frame by 270, closing the gap left by
+// the column-total row), so the lowest board line stays clear of the status
+// bar in every layout. The lamps and the two buttons of the strip never move.
 #include "board/model/Design.h"
 
 #include "game/Board.h"
@@ -208,7 +209,8 @@ void LoadDesignGeometry(Board& board) {
     PlaceStripAndStores(board);
 
     // Status bar panels; the layout sets 1 to 4, the clock panel keeps this.
-    const int panelWidths[] = {0, 2000, 2550, 1630, 1230, 1000};
+    // One player: 1 + 2550 + 1 + 1230 + 998 fill the client width of 4780.
+    const int panelWidths[] = {0, 2000, 2550, 1630, 1230, 998};
     for (int panel = 1; panel <= 5; ++panel) {
         board.StatusBar1.Panels[panel].Width = panelWidths[panel];
     }
