@@ -20,7 +20,10 @@ QString GetRegString(const QString& valueName, const QString& defaultText) {
     if (value.typeId() != QMetaType::QString) {
         return defaultText;
     }
-    return value.toString();
+    // Text ends at its first NUL character, as a C string would.
+    const QString text = value.toString();
+    const qsizetype nul = text.indexOf(QChar(0));
+    return nul < 0 ? text : text.left(nul);
 }
 
 void SaveRegString(const QString& valueName, const QString& text) {

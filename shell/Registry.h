@@ -8,8 +8,8 @@
 
 namespace shell {
 
-// The stored text of `valueName`, or `defaultText` when the value is missing
-// or holds anything but text.
+// The stored text of `valueName` up to its first NUL character, or
+// `defaultText` when the value is missing or holds anything but text.
 QString GetRegString(const QString& valueName, const QString& defaultText);
 
 // Stores `text` under `valueName`, creating the store when it is missing. A

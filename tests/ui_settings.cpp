@@ -15,7 +15,7 @@ using game::GameSettings;
 using shell::LoadSettings;
 using shell::SaveSettings;
 
-class Settings : public IsolatedSettings {
+class StoredSettings : public IsolatedSettings {
 protected:
     // Settings that differ from the first-run defaults in every value.
     static GameSettings Unusual() {
@@ -72,7 +72,7 @@ protected:
     }
 };
 
-TEST_F(Settings, FirstRunGivesTheDefaultsWithoutSplashAndWritesNothing) {
+TEST_F(StoredSettings, FirstRunGivesTheDefaultsWithoutSplashAndWritesNothing) {
     GameSettings loaded = Unusual();
     loaded.ShowSplash = false;
     LoadSettings(loaded);
@@ -84,7 +84,7 @@ TEST_F(Settings, FirstRunGivesTheDefaultsWithoutSplashAndWritesNothing) {
     EXPECT_FALSE(StoreExists());
 }
 
-TEST_F(Settings, FirstRunLeavesShowSplashAsItWas) {
+TEST_F(StoredSettings, FirstRunLeavesShowSplashAsItWas) {
     GameSettings loaded;
     loaded.ShowSplash = true;
     LoadSettings(loaded);
@@ -92,7 +92,7 @@ TEST_F(Settings, FirstRunLeavesShowSplashAsItWas) {
     EXPECT_EQ(loaded.NumberOfDice, 5);
 }
 
-TEST_F(Settings, MissingOrEmptyDiceCountIgnoresEveryOtherStoredValue) {
+TEST_F(StoredSettings, MissingOrEmptyDiceCountIgnoresEveryOtherStoredValue) {
     StoreAllButDice();
     GameSettings loaded;
     LoadSettings(loaded);
@@ -104,7 +104,7 @@ TEST_F(Settings, MissingOrEmptyDiceCountIgnoresEveryOtherStoredValue) {
     ExpectSame(again, GameSettings::FirstRunDefaults());
 }
 
-TEST_F(Settings, FirstRunReadsOnlyTheDiceCount) {
+TEST_F(StoredSettings, FirstRunReadsOnlyTheDiceCount) {
     QStringList asked;
     GameSettings loaded;
     shell::LoadSettingsFrom(
@@ -116,7 +116,7 @@ TEST_F(Settings, FirstRunReadsOnlyTheDiceCount) {
     EXPECT_EQ(asked, QStringList{"NumberOfDice"});
 }
 
-TEST_F(Settings, GarbledDiceCountIsNotAFirstRunAndFallsBackToFiveDice) {
+TEST_F(StoredSettings, GarbledDiceCountIsNotAFirstRunAndFallsBackToFiveDice) {
     StoreAllButDice();
     Store("NumberOfDice", "abc");
     GameSettings loaded;
@@ -129,7 +129,7 @@ TEST_F(Settings, GarbledDiceCountIsNotAFirstRunAndFallsBackToFiveDice) {
     EXPECT_EQ(loaded.Player1, "Zed       ");
 }
 
-TEST_F(Settings, CountsOutsideTheirValuesFallBackToTheDefaults) {
+TEST_F(StoredSettings, CountsOutsideTheirValuesFallBackToTheDefaults) {
     struct Case {
         const char *dice, *players, *columns;
         int wantDice, wantPlayers, wantColumns;
@@ -157,7 +157,7 @@ TEST_F(Settings, CountsOutsideTheirValuesFallBackToTheDefaults) {
     }
 }
 
-TEST_F(Settings, FlagsReadTrueFalseInAnyCaseOrNumbersAndFallBackOtherwise) {
+TEST_F(StoredSettings, FlagsReadTrueFalseInAnyCaseOrNumbersAndFallBackOtherwise) {
     Store("NumberOfDice", "5");
     // Readable texts, each giving the opposite of the setting's default.
     Store("ShowDialog", "fALSE");
@@ -190,7 +190,7 @@ TEST_F(Settings, FlagsReadTrueFalseInAnyCaseOrNumbersAndFallBackOtherwise) {
     EXPECT_FALSE(loaded.hintAllways);
 }
 
-TEST_F(Settings, NamesAreCutOrPaddedToTenBytes) {
+TEST_F(StoredSettings, NamesAreCutOrPaddedToTenBytes) {
     Store("NumberOfDice", "5");
     Store("Player1", "Alexandrina the Great");
     Store("Player2", "Bo");
@@ -208,7 +208,7 @@ TEST_F(Settings, NamesAreCutOrPaddedToTenBytes) {
     EXPECT_EQ(QString::fromStdString(loaded.Player1), QString::fromUtf8("Jürgen M "));
 }
 
-TEST_F(Settings, SaveThenLoadGivesBackEveryValue) {
+TEST_F(StoredSettings, SaveThenLoadGivesBackEveryValue) {
     const GameSettings saved = Unusual();
     SaveSettings(saved);
     GameSettings loaded;
@@ -220,7 +220,7 @@ TEST_F(Settings, SaveThenLoadGivesBackEveryValue) {
     ExpectSame(loaded, GameSettings::FirstRunDefaults());
 }
 
-TEST_F(Settings, SavedValuesAreTextUnderTheirNamesWrittenInOrder) {
+TEST_F(StoredSettings, SavedValuesAreTextUnderTheirNamesWrittenInOrder) {
     QStringList written;
     shell::SaveSettingsTo(
         [&written](const QString& name, const QString& text) { written << name + "=" + text; },
@@ -247,7 +247,7 @@ TEST_F(Settings, SavedValuesAreTextUnderTheirNamesWrittenInOrder) {
     EXPECT_EQ(shell::GetRegString("ShowSplash", "?"), "False");
 }
 
-TEST_F(Settings, LoadReadsTheValuesInOrder) {
+TEST_F(StoredSettings, LoadReadsTheValuesInOrder) {
     QStringList asked;
     GameSettings loaded;
     shell::LoadSettingsFrom(
@@ -263,10 +263,12 @@ TEST_F(Settings, LoadReadsTheValuesInOrder) {
     EXPECT_EQ(asked, expected);
 }
 
-TEST_F(Settings, StoreReadsOnlyPlainTextValues) {
+TEST_F(StoredSettings, StoreReadsOnlyPlainTextValues) {
     EXPECT_EQ(shell::GetRegString("NumberOfDice", "none"), "none");
     shell::SaveRegString("Player1", "  padded  ");
     EXPECT_EQ(shell::GetRegString("Player1", "none"), "  padded  ");
+    shell::SaveRegString("Player2", QString("Ann") + QChar(0) + "junk");
+    EXPECT_EQ(shell::GetRegString("Player2", "none"), "Ann");
 
     // A hand-edited list or typed value is not text.
     QFile file(StoreFile());

@@ -21,7 +21,7 @@ namespace {
 
 const QString kBeside = QStringLiteral(QUORVANE_SOURCE_DIR "/resources/beside/");
 
-class Sound : public ::testing::Test {
+class SoundPlayback : public ::testing::Test {
 protected:
     void SetUp() override { shell::SetSoundFolder(kBeside); }
     void TearDown() override {
@@ -70,7 +70,7 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-TEST_F(Sound, SoundFileIsTheProgramFolderThenQvwavsThenNameDotWav) {
+TEST_F(SoundPlayback, SoundFileIsTheProgramFolderThenQvwavsThenNameDotWav) {
     shell::SetSoundFolder("/opt/quorvane/");
     EXPECT_EQ(shell::SoundFilePath("rollAll"), "/opt/quorvane/QVWAVS/rollAll.WAV");
     shell::SetSoundFolder(QString());
@@ -78,7 +78,7 @@ TEST_F(Sound, SoundFileIsTheProgramFolderThenQvwavsThenNameDotWav) {
               QCoreApplication::applicationDirPath() + "/QVWAVS/hint.WAV");
 }
 
-TEST_F(Sound, EveryEffectIsShippedShortAndDecodesInQt) {
+TEST_F(SoundPlayback, EveryEffectIsShippedShortAndDecodesInQt) {
     ASSERT_EQ(shell::SoundNames().size(), 17);
     for (const QString& name : shell::SoundNames()) {
         SCOPED_TRACE(name.toStdString());
@@ -94,7 +94,7 @@ TEST_F(Sound, EveryEffectIsShippedShortAndDecodesInQt) {
     }
 }
 
-TEST_F(Sound, FanfareDecodesAndLastsAFewSeconds) {
+TEST_F(SoundPlayback, FanfareDecodesAndLastsAFewSeconds) {
     QMediaPlayer player;
     QAudioOutput output;
     player.setAudioOutput(&output);
@@ -110,7 +110,7 @@ TEST_F(Sound, FanfareDecodesAndLastsAFewSeconds) {
     EXPECT_LE(player.duration(), 6000);
 }
 
-TEST_F(Sound, EveryEffectPlaysWithoutHoldingTheGameUp) {
+TEST_F(SoundPlayback, EveryEffectPlaysWithoutHoldingTheGameUp) {
     for (const QString& name : shell::SoundNames()) {
         SCOPED_TRACE(name.toStdString());
         const qint64 length = shell::WaveLengthMs(shell::SoundFilePath(name));
@@ -124,7 +124,7 @@ TEST_F(Sound, EveryEffectPlaysWithoutHoldingTheGameUp) {
     }
 }
 
-TEST_F(Sound, WaitingPlayIsBoundedByTheSoundsLengthWhenItsEndNeverComes) {
+TEST_F(SoundPlayback, WaitingPlayIsBoundedByTheSoundsLengthWhenItsEndNeverComes) {
     // Without an audio output the effect never reports its end, so the wait
     // runs to its limit: it lasts as long as the sound, and not much longer.
     shell::SetPlayWithoutAudioOutput(true);
@@ -142,7 +142,7 @@ TEST_F(Sound, WaitingPlayIsBoundedByTheSoundsLengthWhenItsEndNeverComes) {
     EXPECT_LT(clock.elapsed(), 200);
 }
 
-TEST_F(Sound, MissingOrBrokenSoundFilesAreSilent) {
+TEST_F(SoundPlayback, MissingOrBrokenSoundFilesAreSilent) {
     QTemporaryDir folder;
     ASSERT_TRUE(QDir(folder.path()).mkdir("QVWAVS"));
     WriteFile(folder.path() + "/QVWAVS/junk.WAV", "this is no sound at all");

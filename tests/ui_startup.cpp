@@ -25,14 +25,14 @@
 
 namespace {
 
-TEST(AppPath, IsTheFolderWithExactlyOneTrailingSlash) {
+TEST(StartupAppPath, IsTheFolderWithExactlyOneTrailingSlash) {
     EXPECT_EQ(shell::AppPathFrom("/usr/games"), "/usr/games/");
     EXPECT_EQ(shell::AppPathFrom("/opt/quorvane/"), "/opt/quorvane/");
     EXPECT_EQ(shell::AppPathFrom("/"), "/");
 }
 
 // Start-up's choice of first window, with stand-ins that record what opened.
-class FirstWindow : public IsolatedSettings {
+class StartupFirstWindow : public IsolatedSettings {
 protected:
     void SetUp() override {
         IsolatedSettings::SetUp();
@@ -58,20 +58,20 @@ protected:
     bool quitOnCloseDuringWelcome = true;
 };
 
-TEST_F(FirstWindow, WithoutWelcomeOrSplashTheBoardOpens) {
+TEST_F(StartupFirstWindow, WithoutWelcomeOrSplashTheBoardOpens) {
     program.Settings.ShowDialog = false;
     EXPECT_TRUE(shell::OpenFirstWindow(program, windows));
     EXPECT_EQ(opened, std::vector<std::string>{"board"});
 }
 
-TEST_F(FirstWindow, WithoutWelcomeButWithSplashOnlyTheSplashOpens) {
+TEST_F(StartupFirstWindow, WithoutWelcomeButWithSplashOnlyTheSplashOpens) {
     program.Settings.ShowDialog = false;
     program.Settings.ShowSplash = true;
     EXPECT_TRUE(shell::OpenFirstWindow(program, windows));
     EXPECT_EQ(opened, std::vector<std::string>{"splash"});
 }
 
-TEST_F(FirstWindow, WelcomeComesFirstEvenWithSplashAndPlayOpensTheBoard) {
+TEST_F(StartupFirstWindow, WelcomeComesFirstEvenWithSplashAndPlayOpensTheBoard) {
     program.Settings.ShowSplash = true;
     welcomePlays = true;
     EXPECT_TRUE(shell::OpenFirstWindow(program, windows));
@@ -81,13 +81,13 @@ TEST_F(FirstWindow, WelcomeComesFirstEvenWithSplashAndPlayOpensTheBoard) {
     EXPECT_TRUE(QGuiApplication::quitOnLastWindowClosed());
 }
 
-TEST_F(FirstWindow, LeavingTheWelcomeWithoutPlayOpensNothingAndSavesNothing) {
+TEST_F(StartupFirstWindow, LeavingTheWelcomeWithoutPlayOpensNothingAndSavesNothing) {
     EXPECT_FALSE(shell::OpenFirstWindow(program, windows));
     EXPECT_EQ(opened, std::vector<std::string>{"welcome"});
     EXPECT_FALSE(StoreExists()); // a first run stays a first run
 }
 
-TEST_F(FirstWindow, SettingsChangedInTheWelcomeAreSavedOnce) {
+TEST_F(StartupFirstWindow, SettingsChangedInTheWelcomeAreSavedOnce) {
     welcomeChangesSettings = true;
     EXPECT_FALSE(shell::OpenFirstWindow(program, windows));
     EXPECT_FALSE(program.SettingsChanged);
@@ -142,7 +142,7 @@ TEST(SingleInstanceLock, AnUnwritableLockPlaceDoesNotStopTheGame) {
 }
 
 // Runs the built program with its own runtime and config folders.
-class Program : public ::testing::Test {
+class RunningProgram : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(runtime.isValid());
@@ -182,7 +182,7 @@ protected:
     std::vector<QProcess*> running;
 };
 
-TEST_F(Program, ASecondStartSaysItIsRunningAndEndsWithStatusZero) {
+TEST_F(RunningProgram, ASecondStartSaysItIsRunningAndEndsWithStatusZero) {
     QProcess* first = Start();
     ASSERT_TRUE(HoldsLock());
 
@@ -201,7 +201,7 @@ TEST_F(Program, ASecondStartSaysItIsRunningAndEndsWithStatusZero) {
     EXPECT_TRUE(QDir(config.path()).isEmpty());
 }
 
-TEST_F(Program, AStartAfterAKilledRunSucceeds) {
+TEST_F(RunningProgram, AStartAfterAKilledRunSucceeds) {
     QProcess* first = Start();
     ASSERT_TRUE(HoldsLock());
     first->kill(); // SIGKILL: the lock file stays behind
@@ -223,7 +223,7 @@ public slots:
     void open(const QUrl& url) { opened << url; }
 };
 
-TEST(Links, WebSiteAndMailGoToTheProgramsAddresses) {
+TEST(ShellLinks, WebSiteAndMailGoToTheProgramsAddresses) {
     UrlRecorder recorder;
     for (const char* scheme : {"http", "https", "mailto"}) {
         QDesktopServices::setUrlHandler(scheme, &recorder, "open");
