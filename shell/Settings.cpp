@@ -134,19 +134,7 @@ bool SettingFlag(const QString& text, bool fallback) {
     return value != 0;
 }
 
-std::string SettingName(const QString& text) {
-    std::string utf8 = text.toStdString();
-    if (utf8.size() > 10) {
-        // Cut at 10 bytes, then drop a character that the cut split in two:
-        // a UTF-8 continuation byte at the cut means its lead byte is before it.
-        std::size_t cut = 10;
-        while (cut > 0 && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80) {
-            --cut;
-        }
-        utf8.resize(cut);
-    }
-    return game::FixedText10(utf8);
-}
+std::string SettingName(const QString& text) { return game::FixedText10(text.toStdString()); }
 
 void LoadSettingsFrom(const RegReader& read, game::GameSettings& settings) {
     const QString diceText = read(QStringLiteral("NumberOfDice"), QString());

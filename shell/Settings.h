@@ -36,7 +36,7 @@ std::int32_t SettingNumber(const QString& text);
 // "True" or "False" in any letter case, or a number (0 is false, any other
 // is true); anything else gives `fallback`.
 bool SettingFlag(const QString& text, bool fallback);
-// The name cut to 10 bytes (never inside a character) or padded with blanks.
+// The name cut to 10 characters or padded with blanks.
 std::string SettingName(const QString& text);
 
 } // namespace shell
