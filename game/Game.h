@@ -80,6 +80,10 @@ public:
     void mnuNewGame_Click();
 
     // ---- Window-side procedures over the model (board/model) ---------------
+    // Opening and keys: the model's part of creating the board window, given
+    // the screen size in twips, and a character key pressed on the board.
+    void Form_Load(int screenWidthTwips, int screenHeightTwips);
+    void Form_KeyPress(int key);
     // Layout
     void SetControls();
     void ArrangeStatusBar();

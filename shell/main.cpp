@@ -1,12 +1,12 @@
-// Program entry: opens the main window.
+// Program entry: the application object, the program-wide variables and the
+// windows that start-up may open; shell::Main does the rest.
+#include "Startup.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Quorvane 2.0");
-    window.resize(340, 560);
-    window.show();
-    return app.exec();
+    game::Program program;
+    const shell::StartupWindows windows = shell::PlaceholderWindows(program);
+    return shell::Main(program, windows);
 }

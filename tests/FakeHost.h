@@ -7,7 +7,9 @@
 #include "game/Host.h"
 #include "game/Program.h"
 
+#include <cstddef>
 #include <deque>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -89,6 +91,20 @@ public:
     // The random number that makes the roll draw `face` (1 to 6).
     static double ForFace(int face) { return (face - 1 + 0.5) / 6.0; }
 
+    // Scripts one throw. The roll draws nine animation frames of one number
+    // per free die, then one number per free die for its face, in die order;
+    // `faces` are the faces of the free dice in that order.
+    void ScriptRoll(std::initializer_list<int> faces) {
+        for (int frame = 0; frame < 9; ++frame) {
+            for (std::size_t die = 0; die < faces.size(); ++die) {
+                randoms.push_back(0.0);
+            }
+        }
+        for (int face : faces) {
+            randoms.push_back(ForFace(face));
+        }
+    }
+
     void ClearRecords() {
         sounds.clear();
         messages.clear();
@@ -114,6 +130,9 @@ struct Table {
         }
         prog.SoundOn = true;
     }
+
+    // Scripts the faces of the free dice for the next throw (FakeHost::ScriptRoll).
+    void ScriptRoll(std::initializer_list<int> faces) { host.ScriptRoll(faces); }
 
     // Puts faces on the table in die order.
     void SetDice(std::initializer_list<int> faces) {

@@ -1,0 +1,244 @@
+// Start-up: the program folder, which first window opens for the settings,
+// one running copy only (in-process and with the built program itself), and
+// the two links.
+#include "IsolatedSettings.h"
+
+#include "shell/AppInfo.h"
+#include "shell/Links.h"
+#include "shell/Settings.h"
+#include "shell/SingleInstance.h"
+#include "shell/Startup.h"
+
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(StartupAppPath, IsTheFolderWithExactlyOneTrailingSlash) {
+    EXPECT_EQ(shell::AppPathFrom("/usr/games"), "/usr/games/");
+    EXPECT_EQ(shell::AppPathFrom("/opt/quorvane/"), "/opt/quorvane/");
+    EXPECT_EQ(shell::AppPathFrom("/"), "/");
+}
+
+// Start-up's choice of first window, with stand-ins that record what opened.
+class StartupFirstWindow : public IsolatedSettings {
+protected:
+    void SetUp() override {
+        IsolatedSettings::SetUp();
+        program.Settings = game::GameSettings::FirstRunDefaults();
+        windows.ShowBoardWindow = [this] { opened.push_back("board"); };
+        windows.ShowSplash = [this] { opened.push_back("splash"); };
+        windows.ShowWelcomeDialog = [this] {
+            opened.push_back("welcome");
+            quitOnCloseDuringWelcome = QGuiApplication::quitOnLastWindowClosed();
+            program.PlayChosen = welcomePlays;
+            if (welcomeChangesSettings) {
+                program.Settings.NumberOfPlayers = 2;
+                program.SettingsChanged = true;
+            }
+        };
+    }
+
+    game::Program program;
+    shell::StartupWindows windows;
+    std::vector<std::string> opened;
+    bool welcomePlays = false;
+    bool welcomeChangesSettings = false;
+    bool quitOnCloseDuringWelcome = true;
+};
+
+TEST_F(StartupFirstWindow, WithoutWelcomeOrSplashTheBoardOpens) {
+    program.Settings.ShowDialog = false;
+    EXPECT_TRUE(shell::OpenFirstWindow(program, windows));
+    EXPECT_EQ(opened, std::vector<std::string>{"board"});
+}
+
+TEST_F(StartupFirstWindow, WithoutWelcomeButWithSplashOnlyTheSplashOpens) {
+    program.Settings.ShowDialog = false;
+    program.Settings.ShowSplash = true;
+    EXPECT_TRUE(shell::OpenFirstWindow(program, windows));
+    EXPECT_EQ(opened, std::vector<std::string>{"splash"});
+}
+
+TEST_F(StartupFirstWindow, WelcomeComesFirstEvenWithSplashAndPlayOpensTheBoard) {
+    program.Settings.ShowSplash = true;
+    welcomePlays = true;
+    EXPECT_TRUE(shell::OpenFirstWindow(program, windows));
+    EXPECT_EQ(opened, (std::vector<std::string>{"welcome", "board"}));
+    // Closing the welcome dialog must not end the program before the board opens.
+    EXPECT_FALSE(quitOnCloseDuringWelcome);
+    EXPECT_TRUE(QGuiApplication::quitOnLastWindowClosed());
+}
+
+TEST_F(StartupFirstWindow, LeavingTheWelcomeWithoutPlayOpensNothingAndSavesNothing) {
+    EXPECT_FALSE(shell::OpenFirstWindow(program, windows));
+    EXPECT_EQ(opened, std::vector<std::string>{"welcome"});
+    EXPECT_FALSE(StoreExists()); // a first run stays a first run
+}
+
+TEST_F(StartupFirstWindow, SettingsChangedInTheWelcomeAreSavedOnce) {
+    welcomeChangesSettings = true;
+    EXPECT_FALSE(shell::OpenFirstWindow(program, windows));
+    EXPECT_FALSE(program.SettingsChanged);
+    game::GameSettings stored;
+    shell::LoadSettings(stored);
+    EXPECT_EQ(stored.NumberOfPlayers, 2);
+    EXPECT_EQ(stored.Player1, "Player 1  ");
+}
+
+TEST(SingleInstanceLock, OnlyOneHolderAtATimeAndReleasedWithIt) {
+    QTemporaryDir folder;
+    const QString path = folder.path() + "/quorvane.lock";
+    {
+        shell::SingleInstance first(path);
+        ASSERT_TRUE(first.TryAcquire());
+        shell::SingleInstance second(path);
+        EXPECT_FALSE(second.TryAcquire());
+        // However long the game has been open, its lock is not stale.
+        QFile lock(path);
+        ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                     QFileDevice::FileModificationTime));
+        lock.close();
+        shell::SingleInstance third(path);
+        EXPECT_FALSE(third.TryAcquire());
+    }
+    shell::SingleInstance later(path);
+    EXPECT_TRUE(later.TryAcquire());
+}
+
+TEST(SingleInstanceLock, ALockWhoseProcessIsGoneIsTakenOver) {
+    QTemporaryDir folder;
+    const QString path = folder.path() + "/quorvane.lock";
+    QProcess gone;
+    gone.start("sleep", {"0.1"});
+    ASSERT_TRUE(gone.waitForStarted(5000));
+    const qint64 pid = gone.processId();
+    ASSERT_TRUE(gone.waitForFinished(5000));
+    QFile lock(path);
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(pid) + "\nquorvane\n" + QSysInfo::machineHostName().toUtf8() +
+               "\n");
+    lock.close();
+    shell::SingleInstance next(path);
+    EXPECT_TRUE(next.TryAcquire());
+}
+
+TEST(SingleInstanceLock, AnUnwritableLockPlaceDoesNotStopTheGame) {
+    QTemporaryDir folder;
+    shell::SingleInstance instance(folder.path() + "/no/such/folder/quorvane.lock");
+    EXPECT_TRUE(instance.TryAcquire());
+}
+
+// Runs the built program with its own runtime and config folders.
+class RunningProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(runtime.isValid());
+        ASSERT_TRUE(config.isValid());
+    }
+
+    void TearDown() override {
+        for (QProcess* p : running) {
+            p->kill();
+            p->waitForFinished(5000);
+            delete p;
+        }
+    }
+
+    QProcess* Start() {
+        auto* p = new QProcess;
+        running.push_back(p);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        env.insert("XDG_CONFIG_HOME", config.path());
+        env.insert("QUORVANE_AUTODISMISS_MS", "100");
+        p->setProcessEnvironment(env);
+        p->start(QStringLiteral(QUORVANE_EXE), {});
+        EXPECT_TRUE(p->waitForStarted(5000));
+        return p;
+    }
+
+    // Waits until the program holds the lock, i.e. has got past its check.
+    bool HoldsLock() {
+        return QTest::qWaitFor([this] { return QFile::exists(runtime.path() + "/quorvane.lock"); },
+                               10000);
+    }
+
+    QTemporaryDir runtime;
+    QTemporaryDir config;
+    std::vector<QProcess*> running;
+};
+
+TEST_F(RunningProgram, ASecondStartSaysItIsRunningAndEndsWithStatusZero) {
+    QProcess* first = Start();
+    ASSERT_TRUE(HoldsLock());
+
+    QElapsedTimer clock;
+    clock.start();
+    QProcess* second = Start();
+    ASSERT_TRUE(second->waitForFinished(5000));
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_TRUE(second->readAllStandardError().contains(
+        "message box \"Quorvane Running\": Quorvane is already running!"));
+
+    EXPECT_EQ(first->state(), QProcess::Running);
+    // Neither start has written any settings (first run, nothing saved yet).
+    EXPECT_TRUE(QDir(config.path()).isEmpty());
+}
+
+TEST_F(RunningProgram, AStartAfterAKilledRunSucceeds) {
+    QProcess* first = Start();
+    ASSERT_TRUE(HoldsLock());
+    first->kill(); // SIGKILL: the lock file stays behind
+    ASSERT_TRUE(first->waitForFinished(5000));
+    ASSERT_TRUE(QFile::exists(runtime.path() + "/quorvane.lock"));
+
+    QProcess* next = Start();
+    EXPECT_FALSE(next->waitForFinished(1500)); // still running: it took over the lock
+    EXPECT_EQ(next->state(), QProcess::Running);
+    EXPECT_FALSE(next->readAllStandardError().contains("already running"));
+}
+
+// Records the addresses handed to the desktop instead of opening them.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+TEST(ShellLinks, WebSiteAndMailGoToTheProgramsAddresses) {
+    UrlRecorder recorder;
+    for (const char* scheme : {"http", "https", "mailto"}) {
+        QDesktopServices::setUrlHandler(scheme, &recorder, "open");
+    }
+    shell::VisitWebSite();
+    shell::SendMailToAuthor();
+    for (const char* scheme : {"http", "https", "mailto"}) {
+        QDesktopServices::unsetUrlHandler(scheme);
+    }
+    ASSERT_EQ(recorder.opened.size(), 2);
+    EXPECT_EQ(recorder.opened[0], QUrl(shell::WebSiteAddress()));
+    EXPECT_EQ(recorder.opened[1].scheme(), "mailto");
+    EXPECT_EQ(recorder.opened[1].path(), shell::AuthorMail());
+}
+
+} // namespace
+
+#include "ui_startup.moc"
