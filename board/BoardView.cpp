@@ -2,6 +2,7 @@
 
 #include "PictureSource.h"
 #include "Twips.h"
+#include "board/model/Design.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -114,16 +115,36 @@ protected:
     }
 };
 
+QColor TextColourFor(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Title:
+        return QColor(232, 206, 150);
+    case ControlKind::Total:
+        return QColor(250, 226, 160);
+    case ControlKind::GrandTotal:
+        return QColor(255, 236, 170);
+    case ControlKind::Tip:
+        return QColor(150, 220, 150);
+    default:
+        return QColor(240, 240, 240);
+    }
+}
+
 QFont FontFor(ControlKind kind, int rowPixels) {
     QFont font;
-    const int size = std::max(8, static_cast<int>(std::lround(rowPixels * 0.62)));
+    const int size = std::max(8, static_cast<int>(std::lround(rowPixels * 0.6)));
     font.setPixelSize(size);
     switch (kind) {
     case ControlKind::Total:
     case ControlKind::GrandTotal:
-    case ControlKind::Title: font.setBold(true); break;
-    case ControlKind::Tip: font.setPixelSize(std::max(7, size - 2)); break;
-    default: break;
+    case ControlKind::Title:
+        font.setBold(true);
+        break;
+    case ControlKind::Tip:
+        font.setPixelSize(std::max(7, size - 2));
+        break;
+    default:
+        break;
     }
     return font;
 }
@@ -150,6 +171,8 @@ BoardView::BoardView(game::Board& board, QWidget* parent)
 
 QRect BoardView::ToPixels(int left, int top, int width, int height) const {
     const int x0 = static_cast<int>(std::lround(left * scale_));
+    // The model's Tops count from the toolbar's top; this view starts below it.
+    top -= game::DesignToolbarTwips;
     const int y0 = static_cast<int>(std::lround(top * scale_));
     const int x1 = static_cast<int>(std::lround((left + width) * scale_));
     const int y1 = static_cast<int>(std::lround((top + height) * scale_));
@@ -169,7 +192,8 @@ QWidget* BoardView::CreateWidget(const game::NamedControl& named) {
     const int column = named.column;
     const int index = named.index;
     switch (named.kind) {
-    case ControlKind::Shape: return new ShapeWidget(this);
+    case ControlKind::Shape:
+        return new ShapeWidget(this);
     case ControlKind::SheetPicture:
     case ControlKind::Image:
     case ControlKind::Lamp: {
@@ -223,6 +247,12 @@ QWidget* BoardView::CreateWidget(const game::NamedControl& named) {
     }
     default: {
         auto* label = new QLabel(this);
+        label->setMargin(0);
+        label->setIndent(
+            named.kind == ControlKind::RowName || named.kind == ControlKind::Title ? 4 : 0);
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, TextColourFor(named.kind));
+        label->setPalette(pal);
         label->setAlignment(named.kind == ControlKind::RowName || named.kind == ControlKind::Title
                                 ? Qt::AlignVCenter | Qt::AlignLeft
                                 : Qt::AlignCenter);
@@ -263,7 +293,8 @@ void BoardView::SyncEntry(const Entry& entry) {
         }
         break;
     }
-    case ControlKind::Shape: break;
+    case ControlKind::Shape:
+        break;
     default: {
         auto* label = static_cast<QLabel*>(w);
         const QString text = QString::fromStdString(c.Caption);
@@ -317,14 +348,41 @@ void BoardView::Sync() {
 
 void BoardView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // Column titles in the strip above the sheet, over each shown column.
+    struct Title {
+        const game::RowLabels* cells;
+        const char* text;
+    };
+    const bool oneColumn = !board_.lblDown[0].Visible;
+    const Title titles[] = {{&board_.lblDown, "Down"},
+                            {&board_.lblUp, "Up"},
+                            {&board_.lblRand, oneColumn ? "Score" : "Free"},
+                            {&board_.lblOblg, "Call"}};
+    QFont titleFont = font();
+    titleFont.setPixelSize(std::max(8, TwipsToPixels(150)));
+    titleFont.setBold(true);
+    painter.setFont(titleFont);
+    painter.setPen(QColor(232, 206, 150));
+    for (const Title& title : titles) {
+        const game::Control& top = (*title.cells)[0];
+        if (!top.Visible && !board_.cmdRand[0].Visible) {
+            continue;
+        }
+        if (title.cells != &board_.lblRand && !top.Visible) {
+            continue;
+        }
+        painter.drawText(ToPixels(top.Left, top.Top - 280, top.Width, 260), Qt::AlignCenter,
+                         title.text);
+    }
     painter.setPen(QPen(QColor(120, 140, 170), 1));
     for (const game::NamedLine& named : lines_) {
         const game::Line& line = *named.line;
         if (!line.Visible) {
             continue;
         }
-        painter.drawLine(QPointF(line.X1 * scale_, line.Y1 * scale_),
-                         QPointF(line.X2 * scale_, line.Y2 * scale_));
+        const double origin = game::DesignToolbarTwips;
+        painter.drawLine(QPointF(line.X1 * scale_, (line.Y1 - origin) * scale_),
+                         QPointF(line.X2 * scale_, (line.Y2 - origin) * scale_));
     }
 }
 

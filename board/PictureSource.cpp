@@ -15,6 +15,8 @@ void DrawPicture(QPainter& painter, const QRect& rect, const std::string& key) {
     }
 }
 
-QIcon ToolbarIcon(int image) { return Artwork::Icon(Artwork::ToolbarImageKey(image)); }
+QIcon ToolbarIcon(int image) {
+    return Artwork::Icon(Artwork::ToolbarImageKey(image));
+}
 
 } // namespace ui

@@ -1,7 +1,8 @@
 #include "frmQuorvane.h"
 
-#include "BoardLayoutMetrics.h"
+#include "PictureSource.h"
 #include "Twips.h"
+#include "board/model/Design.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
 #include <QThread>
@@ -24,7 +26,9 @@ namespace ui {
 
 namespace {
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 
@@ -45,30 +49,46 @@ frmQuorvane::frmQuorvane(game::Program& program, BoardServices services, QWidget
         Run([&] {
             const auto index = static_cast<std::int16_t>(row);
             switch (column) {
-            case game::colDown: game_.cmdDown_Click(index); break;
-            case game::colUp: game_.cmdUp_Click(index); break;
-            case game::colRand: game_.cmdRand_Click(index); break;
-            case game::colOblg: game_.cmdOblg_Click(index); break;
-            default: break;
+            case game::colDown:
+                game_.cmdDown_Click(index);
+                break;
+            case game::colUp:
+                game_.cmdUp_Click(index);
+                break;
+            case game::colRand:
+                game_.cmdRand_Click(index);
+                break;
+            case game::colOblg:
+                game_.cmdOblg_Click(index);
+                break;
+            default:
+                break;
             }
         });
     });
-    connect(view_, &BoardView::CellMouseMoved, this,
-            [this](int column, int row, float x, float y) {
-                Run([&] {
-                    const auto index = static_cast<std::int16_t>(row);
-                    switch (column) {
-                    case game::colDown: game_.cmdDown_MouseMove(index, 0, 0, x, y); break;
-                    case game::colUp: game_.cmdUp_MouseMove(index, 0, 0, x, y); break;
-                    case game::colRand: game_.cmdRand_MouseMove(index, 0, 0, x, y); break;
-                    case game::colOblg: game_.cmdOblg_MouseMove(index, 0, 0, x, y); break;
-                    default: break;
-                    }
-                });
-            });
-    connect(view_, &BoardView::DieClicked, this, [this](int die) {
-        Run([&] { game_.picDice_Click(static_cast<std::int16_t>(die)); });
+    connect(view_, &BoardView::CellMouseMoved, this, [this](int column, int row, float x, float y) {
+        Run([&] {
+            const auto index = static_cast<std::int16_t>(row);
+            switch (column) {
+            case game::colDown:
+                game_.cmdDown_MouseMove(index, 0, 0, x, y);
+                break;
+            case game::colUp:
+                game_.cmdUp_MouseMove(index, 0, 0, x, y);
+                break;
+            case game::colRand:
+                game_.cmdRand_MouseMove(index, 0, 0, x, y);
+                break;
+            case game::colOblg:
+                game_.cmdOblg_MouseMove(index, 0, 0, x, y);
+                break;
+            default:
+                break;
+            }
+        });
     });
+    connect(view_, &BoardView::DieClicked, this,
+            [this](int die) { Run([&] { game_.picDice_Click(static_cast<std::int16_t>(die)); }); });
     connect(view_, &BoardView::HeldDieClicked, this, [this](int die) {
         Run([&] { game_.PicDiceOff_Click(static_cast<std::int16_t>(die)); });
     });
@@ -153,30 +173,30 @@ void frmQuorvane::BuildMenus() {
                            {"", nullptr, {}},
                            {"mnuGameExit", &b.mnuGameExit, [this] { close(); }},
                        });
-    addMenu(b.mnuTools,
-            {
-                {"mnuUndoUndo", &b.mnuUndoUndo, [this] { game_.mnuUndoUndo_Click(); }},
-                {"mnuUndoRedo", &b.mnuUndoRedo, [this] { game_.mnuUndoRedo_Click(); }},
-                {"", nullptr, {}},
-                {"mnuHintsByRequest", &b.mnuHintsByRequest, {}},
-                {"mnuHintsByRequest2", &b.mnuHintsByRequest2,
-                 [this] { game_.mnuHintsByRequest2_Click(); }},
-                {"mnuHintsAllways", &b.mnuHintsAllways, {}},
-                {"mnuHintsAllways2", &b.mnuHintsAllways2,
-                 [this] { game_.mnuHintsAllways2_Click(); }},
-                {"", nullptr, {}},
-                {"mnuSoundsOn", &b.mnuSoundsOn, {}},
-                {"mnuSoundsOn2", &b.mnuSoundsOn2, [this] { game_.mnuSoundsOn2_Click(); }},
-                {"mnuSoundsOff", &b.mnuSoundsOff, {}},
-                {"mnuSoundsOff2", &b.mnuSoundsOff2, [this] { game_.mnuSoundsOff2_Click(); }},
-                {"", nullptr, {}},
-                {"mnuOptions", &b.mnuOptions,
-                 [this] {
-                     if (services_.openOptions) {
-                         services_.openOptions(this);
-                     }
-                 }},
-            });
+    addMenu(
+        b.mnuTools,
+        {
+            {"mnuUndoUndo", &b.mnuUndoUndo, [this] { game_.mnuUndoUndo_Click(); }},
+            {"mnuUndoRedo", &b.mnuUndoRedo, [this] { game_.mnuUndoRedo_Click(); }},
+            {"", nullptr, {}},
+            {"mnuHintsByRequest", &b.mnuHintsByRequest, {}},
+            {"mnuHintsByRequest2", &b.mnuHintsByRequest2,
+             [this] { game_.mnuHintsByRequest2_Click(); }},
+            {"mnuHintsAllways", &b.mnuHintsAllways, {}},
+            {"mnuHintsAllways2", &b.mnuHintsAllways2, [this] { game_.mnuHintsAllways2_Click(); }},
+            {"", nullptr, {}},
+            {"mnuSoundsOn", &b.mnuSoundsOn, {}},
+            {"mnuSoundsOn2", &b.mnuSoundsOn2, [this] { game_.mnuSoundsOn2_Click(); }},
+            {"mnuSoundsOff", &b.mnuSoundsOff, {}},
+            {"mnuSoundsOff2", &b.mnuSoundsOff2, [this] { game_.mnuSoundsOff2_Click(); }},
+            {"", nullptr, {}},
+            {"mnuOptions", &b.mnuOptions,
+             [this] {
+                 if (services_.openOptions) {
+                     services_.openOptions(this);
+                 }
+             }},
+        });
     addMenu(b.mnuHelp, {
                            {"mnuQuickStar", &b.mnuQuickStar,
                             [this] {
@@ -221,6 +241,9 @@ void frmQuorvane::BuildToolbar() {
     toolbar_->setMovable(false);
     toolbar_->setFloatable(false);
     toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolbar_->setFixedHeight(TwipsToPixels(game::DesignToolbarTwips));
+    const int icon = TwipsToPixels(game::DesignToolbarTwips) - 8;
+    toolbar_->setIconSize(QSize(icon, icon));
     addToolBar(Qt::TopToolBarArea, toolbar_);
     for (int i = 1; i <= 9; ++i) {
         const game::ToolButton& button = board_.Toolbar2.Buttons[i];
@@ -255,6 +278,10 @@ void frmQuorvane::BuildStatusBar() {
         panels_[i] = label;
     }
     statusBar()->setSizeGripEnabled(false);
+    statusBar()->setFixedHeight(TwipsToPixels(game::DesignStatusBarTwips) + 4);
+    QFont small = statusBar()->font();
+    small.setPixelSize(std::max(8, TwipsToPixels(155)));
+    statusBar()->setFont(small);
 }
 
 void frmQuorvane::BuildTimers() {
@@ -347,7 +374,15 @@ void frmQuorvane::SyncWindow() {
     if (isEnabled() != board_.Enabled) {
         setEnabled(board_.Enabled);
     }
-    const QSize size = ClientSizeFor(board_, *this);
+    // The model's Height counts the frame and the menu bar; the window's own
+    // size here is the client area plus Qt's menu bar.
+    const int boardTwips = game::ClientHeightTwips(board_.Height) - game::DesignToolbarTwips -
+                           (board_.StatusBar1.Visible ? game::DesignStatusBarTwips : 0);
+    view_->setFixedSize(TwipsToPixels(game::ClientWidthTwips(board_.Width)),
+                        TwipsToPixels(boardTwips));
+    const int height = menuBar()->sizeHint().height() + toolbar_->height() + view_->height() +
+                       (board_.StatusBar1.Visible ? statusBar()->height() : 0);
+    const QSize size(view_->width(), height);
     if (this->size() != size) {
         setFixedSize(size);
     }
@@ -434,11 +469,20 @@ game::MsgResult frmQuorvane::MessageBox(const std::string& text, const std::stri
     box.setWindowTitle(Text(title));
     box.setText(Text(text));
     switch (icon) {
-    case game::MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case game::MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case game::MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case game::MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case game::MsgIcon::None: break;
+    case game::MsgIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case game::MsgIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case game::MsgIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case game::MsgIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case game::MsgIcon::None:
+        break;
     }
     if (buttons == game::MsgButtons::OKCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
@@ -497,9 +541,13 @@ void frmQuorvane::OpenQuickStart() {
     }
 }
 
-void frmQuorvane::CloseBoardWindow() { QTimer::singleShot(0, this, [this] { close(); }); }
+void frmQuorvane::CloseBoardWindow() {
+    QTimer::singleShot(0, this, [this] { close(); });
+}
 
-double frmQuorvane::Random() { return std::uniform_real_distribution<double>(0.0, 1.0)(random_); }
+double frmQuorvane::Random() {
+    return std::uniform_real_distribution<double>(0.0, 1.0)(random_);
+}
 
 void frmQuorvane::Reseed() {
     random_.seed(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay()));

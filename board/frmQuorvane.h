@@ -28,7 +28,8 @@ struct BoardServices {
     std::function<void(const std::string&)> playSoundSync;
     std::function<void()> saveSettings;
     std::function<bool(QWidget* board)> askFinishGame;
-    std::function<void(QWidget* board)> showTopScores; // modal; new-score or view mode by ShowNewScore
+    std::function<void(QWidget* board)>
+        showTopScores; // modal; new-score or view mode by ShowNewScore
     std::function<void(QWidget* board, const game::WinnerTexts&)> showWinner;
     std::function<void(QWidget* board)> openQuickStart; // modeless
     std::function<void(QWidget* board)> openAbout;      // modeless

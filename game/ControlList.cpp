@@ -93,10 +93,9 @@ std::vector<NamedControl> ListControls(Board& b) {
 }
 
 std::vector<NamedLine> ListLines(Board& b) {
-    return {{"Line1", &b.Line1}, {"Line3", &b.Line3},   {"Line4", &b.Line4},
-            {"Line5", &b.Line5}, {"Line6", &b.Line6},   {"Line7", &b.Line7},
-            {"Line8", &b.Line8}, {"Line9", &b.Line9},   {"Line10", &b.Line10},
-            {"Line12", &b.Line12}};
+    return {{"Line1", &b.Line1},   {"Line3", &b.Line3},  {"Line4", &b.Line4}, {"Line5", &b.Line5},
+            {"Line6", &b.Line6},   {"Line7", &b.Line7},  {"Line8", &b.Line8}, {"Line9", &b.Line9},
+            {"Line10", &b.Line10}, {"Line12", &b.Line12}};
 }
 
 } // namespace game

@@ -19,14 +19,14 @@ enum class ControlKind {
     Cell,         // a score cell
     Total,        // a subtotal, middle or column total
     GrandTotal,
-    Title,        // "Sub Total ", "Column Total " and the like
-    CellButton,   // cmdDown/cmdUp/cmdRand/cmdOblg(row)
-    Die,          // picDice(die): the free look
-    HeldDie,      // PicDiceOff(die): the held look
-    RollPicture,  // picRollDices
-    Lamp,         // picRound / picRoundBG
-    PushButton,   // cmdNextPlayer, cmdShowNextBoard
-    Holder,       // a picture store that is never shown (picHide, picRollDice, imgBut3...)
+    Title,       // "Sub Total ", "Column Total " and the like
+    CellButton,  // cmdDown/cmdUp/cmdRand/cmdOblg(row)
+    Die,         // picDice(die): the free look
+    HeldDie,     // PicDiceOff(die): the held look
+    RollPicture, // picRollDices
+    Lamp,        // picRound / picRoundBG
+    PushButton,  // cmdNextPlayer, cmdShowNextBoard
+    Holder,      // a picture store that is never shown (picHide, picRollDice, imgBut3...)
 };
 
 struct NamedControl {

@@ -134,7 +134,9 @@ bool SettingFlag(const QString& text, bool fallback) {
     return value != 0;
 }
 
-std::string SettingName(const QString& text) { return game::FixedText10(text.toStdString()); }
+std::string SettingName(const QString& text) {
+    return game::FixedText10(text.toStdString());
+}
 
 void LoadSettingsFrom(const RegReader& read, game::GameSettings& settings) {
     const QString diceText = read(QStringLiteral("NumberOfDice"), QString());

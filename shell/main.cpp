@@ -1,12 +1,12 @@
 // Program entry: the application object, the program-wide variables and the
 // windows that start-up may open; shell::Main does the rest.
-#include "Startup.h"
+#include "AppWindows.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     game::Program program;
-    const shell::StartupWindows windows = shell::PlaceholderWindows(program);
+    const shell::StartupWindows windows = shell::RealWindows(program);
     return shell::Main(program, windows);
 }

@@ -13,10 +13,10 @@
 //
 // Board plan, top to bottom (client Tops):
 //   0 ..  390  toolbar
-//   390 ..  674  a strip with the three roll lamps on the right; the "Next
-//                Player" button lies over the lamps (they are dark while it
-//                is shown) and the board-viewer button over the whole strip
-//                above the score columns
+//   390 ..  674  a strip with the three roll lamps on the left and the
+//                column titles above the score columns; the "Next Player"
+//                button lies over the lamps (they are dark while it is
+//                shown) and the board-viewer button over the titles
 //   674 .. 5414  the sheet: row titles and hints on the sheet picture
 //                (Left 0 .. 1615), the arrow strip (1615 .. 2190), the four
 //                score columns in their frame (2190 .. 4620). Fifteen rows of
@@ -180,12 +180,14 @@ void PlaceLowerBoard(Board& b) {
 
 void PlaceStripAndStores(Board& b) {
     // The strip between the toolbar and the sheet.
-    const int lampLefts[] = {3600, 3900, 4200};
+    // Lamps on the left, above the row names; the column titles take the
+    // part of the strip above the score columns.
+    const int lampLefts[] = {450, 750, 1050};
     for (int k = 0; k < 3; ++k) {
         Place(b.picRound[k], lampLefts[k], 427, 210, 210);
         Place(b.picRoundBG[k], lampLefts[k], 427, 210, 210);
     }
-    Place(b.cmdNextPlayer, ColumnLefts[2], 405, 2 * ColumnWidth, 255);
+    Place(b.cmdNextPlayer, TitleLeft, 405, TitleWidth, 255);
     Place(b.cmdShowNextBoard, ColumnLefts[0], 405, 4 * ColumnWidth, 255);
     Place(b.lblTimeElapsed, TitleLeft, 405, 1250, 255);
 
