@@ -259,7 +259,7 @@ TEST(EndGameQuestion, AskIsModalAndReturnsTheAnswer) {
     game::Program program;
     QWidget board;
     WhenModalOpens<shell::frmEndGame>(
-        [](shell::frmEndGame* dialog) { QTest::keyClick(dialog, Qt::Key_F, Qt::AltModifier); });
+        [](shell::frmEndGame* dialog) { dialog->cmdFinish->click(); });
     EXPECT_TRUE(shell::frmEndGame::Ask(program, &board));
     WhenModalOpens<shell::frmEndGame>([](shell::frmEndGame* dialog) { dialog->cmdUndo->click(); });
     EXPECT_FALSE(shell::frmEndGame::Ask(program, &board));
