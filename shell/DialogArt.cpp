@@ -3,6 +3,7 @@
 #include "DialogArt.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -68,21 +69,26 @@ QPixmap SplashPicture() {
     DrawDie(painter, QRectF(36, 58, 64, 64), 5, -12);
     DrawDie(painter, QRectF(82, 100, 56, 56), 3, 15);
 
+    // The largest title that fits its area, whatever fonts the system has.
+    const QRectF titleArea(150, 52, 208, 60);
     QFont title(QStringLiteral("Sans Serif"), 30, QFont::Bold);
-    title.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+    title.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+    while (title.pointSize() > 12 &&
+           QFontMetrics(title).horizontalAdvance(QStringLiteral("Quorvane")) > titleArea.width()) {
+        title.setPointSize(title.pointSize() - 1);
+    }
     painter.setFont(title);
     painter.setPen(QColor(0, 0, 0, 120));
-    const QRectF titleArea(150, 52, 216, 60);
     painter.drawText(titleArea.translated(2, 2), Qt::AlignCenter, QStringLiteral("Quorvane"));
     painter.setPen(QColor(255, 222, 140));
     painter.drawText(titleArea, Qt::AlignCenter, QStringLiteral("Quorvane"));
 
-    QFont subtitle(QStringLiteral("Sans Serif"), 11);
+    QFont subtitle(QStringLiteral("Sans Serif"), 10);
     painter.setFont(subtitle);
     painter.setPen(QColor(220, 232, 245));
-    painter.drawText(QRectF(150, 112, 216, 24), Qt::AlignCenter,
+    painter.drawText(QRectF(150, 112, 208, 24), Qt::AlignCenter,
                      QStringLiteral("Yamb and Yahtzee dice game"));
-    painter.drawText(QRectF(150, 150, 216, 24), Qt::AlignCenter, QStringLiteral("Version 2.0"));
+    painter.drawText(QRectF(150, 150, 208, 24), Qt::AlignCenter, QStringLiteral("Version 2.0"));
     return picture;
 }
 

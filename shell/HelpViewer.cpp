@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -20,6 +21,7 @@ HelpViewer::HelpViewer(const QString& fileName) : QWidget(nullptr, Qt::Window) {
     setWindowTitle(QStringLiteral("Quorvane Help"));
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(true);
+    browser_->document()->setDocumentMargin(14);
     browser_->setSource(QUrl::fromLocalFile(fileName));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -84,15 +84,15 @@ frmQuickStart::frmQuickStart(const game::Program& program, QWidget* anchor, cons
     setMinimumSize(420, 320);
     CentreOver(this, anchor);
 
-    loaded_ = LoadDocument(document);
+    loaded_ = LoadDocument(document, anchor);
 }
 
-bool frmQuickStart::LoadDocument(const QString& document) {
+bool frmQuickStart::LoadDocument(const QString& document, QWidget* messageParent) {
     // Read straight from the program's resources: no file is written.
     QFile source(document);
     if (!source.open(QIODevice::ReadOnly)) {
         // The viewer stays open, empty, and can still be closed.
-        QMessageBox::information(parentWidget(), QStringLiteral("Open scores"),
+        QMessageBox::information(messageParent, QStringLiteral("Open scores"),
                                  QString::number(FileNotFoundError) + source.errorString() +
                                      QStringLiteral("Cannot open ") +
                                      QCoreApplication::applicationDirPath() +

@@ -51,7 +51,7 @@ public:
     bool DocumentLoaded() const { return loaded_; }
 
 private:
-    bool LoadDocument(const QString& document);
+    bool LoadDocument(const QString& document, QWidget* messageParent);
 
     bool loaded_ = false;
     static QPointer<frmQuickStart> fromBoard_;
