@@ -186,8 +186,9 @@ TEST(DialogCursor, MissingOrBrokenFileGivesTheArrow) {
     EXPECT_EQ(shell::DialogCursor((folder.path() + "/").toStdString()).shape(), Qt::ArrowCursor);
 }
 
-TEST(DialogCursor, CursorFileGivesItsPictureAndHotSpot) {
-    // An icon file turned into a cursor file: type 2, hot spot (3, 4).
+// Writes a 32 x 32 cursor file "base.cur" with the hot spot (3, 4) into
+// `folder`: an icon file with the cursor type and the hot spot patched in.
+void WriteCursorFile(const QString& folder) {
     QImage arrow(32, 32, QImage::Format_ARGB32);
     arrow.fill(Qt::red);
     QByteArray bytes;
@@ -199,16 +200,37 @@ TEST(DialogCursor, CursorFileGivesItsPictureAndHotSpot) {
     bytes[11] = 0;
     bytes[12] = 4;
     bytes[13] = 0;
-    QTemporaryDir folder;
-    QFile file(folder.filePath("base.cur"));
+    QFile file(folder + "/base.cur");
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-    file.close();
+}
 
+TEST(DialogCursor, CursorFileGivesItsPictureAndHotSpot) {
+    QTemporaryDir folder;
+    WriteCursorFile(folder.path());
     const QCursor cursor = shell::DialogCursor((folder.path() + "/").toStdString());
     EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
     EXPECT_EQ(cursor.hotSpot(), QPoint(3, 4));
     EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
+}
+
+TEST(DialogCursor, EveryDialogButTheSplashTakesTheGamesCursor) {
+    QTemporaryDir folder;
+    WriteCursorFile(folder.path());
+    game::Program program;
+    program.AppPath = (folder.path() + "/").toStdString();
+    QWidget board;
+    shell::frmEndGame question(program, &board);
+    shell::frmTheWinerIs winner(game::WinnerTexts{}, program, &board);
+    shell::frmAbout about(program, &board);
+    shell::frmQuickStart rules(program, &board);
+    for (QWidget* dialog : std::initializer_list<QWidget*>{&question, &winner, &about, &rules}) {
+        EXPECT_EQ(dialog->cursor().shape(), Qt::BitmapCursor)
+            << dialog->windowTitle().toStdString();
+        EXPECT_EQ(dialog->cursor().hotSpot(), QPoint(3, 4));
+    }
+    shell::frmSplash splash([] {});
+    EXPECT_NE(splash.cursor().shape(), Qt::BitmapCursor);
 }
 
 // ---- End of game ----------------------------------------------------------
