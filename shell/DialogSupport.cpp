@@ -1,13 +1,9 @@
 #include "DialogSupport.h"
 
-#include "AppInfo.h"
+#include "board/Artwork.h"
 
-#include <QDesktopServices>
-#include <QFile>
 #include <QGuiApplication>
-#include <QPixmap>
 #include <QScreen>
-#include <QUrl>
 #include <QWidget>
 #include <QWindow>
 
@@ -38,48 +34,8 @@ void KeepAbove(QWidget* window, const QWidget* owner) {
     window->windowHandle()->setTransientParent(owner->window()->windowHandle());
 }
 
-namespace {
-
-quint16 ReadWord(const QByteArray& bytes, int at) {
-    return static_cast<quint16>(static_cast<quint8>(bytes[at]) |
-                                (static_cast<quint8>(bytes[at + 1]) << 8));
-}
-
-} // namespace
-
-bool ReadCursorFile(const QString& fileName, QCursor& cursor) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    // Header: reserved 0, type 2 (cursor), picture count; then the first
-    // directory entry, whose fifth and sixth words hold the hot spot.
-    constexpr int headerSize = 6;
-    constexpr int entrySize = 16;
-    if (bytes.size() < headerSize + entrySize || ReadWord(bytes, 0) != 0 ||
-        ReadWord(bytes, 2) != 2 || ReadWord(bytes, 4) == 0) {
-        return false;
-    }
-    QPixmap picture;
-    if (!picture.loadFromData(bytes, "CUR") && !picture.loadFromData(bytes, "ICO")) {
-        return false;
-    }
-    int hotX = ReadWord(bytes, headerSize + 4);
-    int hotY = ReadWord(bytes, headerSize + 6);
-    if (hotX >= picture.width() || hotY >= picture.height()) {
-        hotX = 0;
-        hotY = 0;
-    }
-    cursor = QCursor(picture, hotX, hotY);
-    return true;
-}
-
 QCursor DialogCursor(const std::string& appPath) {
-    // One place to switch over to the board's own cursor loader.
-    QCursor cursor(Qt::ArrowCursor);
-    ReadCursorFile(QString::fromStdString(appPath) + QStringLiteral("base.cur"), cursor);
-    return cursor;
+    return ui::LoadBoardCursor(QString::fromStdString(appPath));
 }
 
 void ApplyDialogCursor(QWidget* dialog, const std::string& appPath) {
@@ -88,14 +44,6 @@ void ApplyDialogCursor(QWidget* dialog, const std::string& appPath) {
 
 QString FileErrorText(int errorNumber, const QString& description) {
     return QString::number(errorNumber) + description + QStringLiteral("Cannot open file");
-}
-
-void OpenWebSite() {
-    QDesktopServices::openUrl(QUrl(WebSiteAddress()));
-}
-
-void OpenMailToAuthor() {
-    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + AuthorMail()));
 }
 
 } // namespace shell

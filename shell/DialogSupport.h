@@ -1,6 +1,5 @@
 // What every small dialog of the game shares: centring over the window that
-// opened it, the game's own mouse cursor, the "File Error" text and the two
-// link commands of the about box.
+// opened it, the game's own mouse cursor and the "File Error" text.
 #pragma once
 
 #include <QCursor>
@@ -27,10 +26,6 @@ QCursor DialogCursor(const std::string& appPath);
 // Gives `dialog` the game's cursor (see DialogCursor).
 void ApplyDialogCursor(QWidget* dialog, const std::string& appPath);
 
-// Reads a Windows cursor file (.cur) into a cursor with the file's own hot
-// spot; false when the file is missing or not a cursor picture.
-bool ReadCursorFile(const QString& fileName, QCursor& cursor);
-
 // The text of a failed file open as the game reports it: the error number,
 // the system's description and "Cannot open file", joined without blanks.
 QString FileErrorText(int errorNumber, const QString& description);
@@ -38,10 +33,5 @@ QString FileErrorText(int errorNumber, const QString& description);
 // Error numbers the game reports for a file that cannot be opened.
 constexpr int FileNotFoundError = 53;
 constexpr int FileAccessError = 75;
-
-// The two links of the about box: the product web site and a mail to the
-// author, handed to the desktop's browser and mail program.
-void OpenWebSite();
-void OpenMailToAuthor();
 
 } // namespace shell

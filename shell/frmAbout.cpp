@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "DialogArt.h"
 #include "DialogSupport.h"
+#include "Links.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -140,11 +141,11 @@ void frmAbout::cmdClose_Click() {
 }
 
 void frmAbout::lblWebSite_Click() {
-    OpenWebSite();
+    VisitWebSite();
 }
 
 void frmAbout::lblemail_Click() {
-    OpenMailToAuthor();
+    SendMailToAuthor();
 }
 
 } // namespace shell
