@@ -205,11 +205,8 @@ void frmQuorvane::BuildMenus() {
                             }},
                            {"mnuContents", &b.mnuContents,
                             [this] {
-                                if (services_.openHelp && !services_.openHelp(this)) {
-                                    MessageBox("The help document could not be found.\n"
-                                               "Cannot open file",
-                                               "File Error", game::MsgButtons::OK,
-                                               game::MsgIcon::Information);
+                                if (services_.openHelp) {
+                                    services_.openHelp(this);
                                 }
                             }},
                            {"", nullptr, {}},

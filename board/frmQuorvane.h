@@ -34,7 +34,7 @@ struct BoardServices {
     std::function<void(QWidget* board)> openQuickStart; // modeless
     std::function<void(QWidget* board)> openAbout;      // modeless
     std::function<void(QWidget* board)> openOptions;    // runs the Options command
-    std::function<bool(QWidget* board)> openHelp;       // false: the help file is missing
+    std::function<void(QWidget* board)> openHelp;       // reports a missing help file itself
     std::function<void()> closeHelp;
     std::function<void()> closeSplash;
     std::function<void()> closeQuickStart;

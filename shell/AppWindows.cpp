@@ -1,10 +1,15 @@
 #include "AppWindows.h"
 
+#include "EndGameDialogs.h"
+#include "HelpViewer.h"
 #include "Links.h"
 #include "Settings.h"
 #include "Sound.h"
 #include "board/Artwork.h"
 #include "board/frmQuorvane.h"
+#include "frmAbout.h"
+#include "frmQuickStart.h"
+#include "frmSplash.h"
 
 #include <QPointer>
 
@@ -12,8 +17,9 @@ namespace shell {
 
 namespace {
 
-// The one board window of the run.
+// The one board window of the run, and the splash window while it is open.
 QPointer<ui::frmQuorvane> board;
+QPointer<frmSplash> splash;
 
 ui::BoardServices ServicesFor(game::Program& program) {
     ui::BoardServices s;
@@ -25,6 +31,22 @@ ui::BoardServices ServicesFor(game::Program& program) {
     s.visitWebSite = [] { VisitWebSite(); };
     s.sendMailToAuthor = [] { SendMailToAuthor(); };
     s.loadCursor = [](const QString& appPath) { return ui::LoadBoardCursor(appPath); };
+    s.askFinishGame = [&program](QWidget* b) { return frmEndGame::Ask(program, b); };
+    s.showWinner = [&program](QWidget* b, const game::WinnerTexts& texts) {
+        frmTheWinerIs::Announce(texts, program, b);
+    };
+    s.openQuickStart = [&program](QWidget* b) { frmQuickStart::ShowFromBoard(program, b); };
+    s.closeQuickStart = [] { frmQuickStart::CloseIfOpen(); };
+    s.openAbout = [&program](QWidget* b) { frmAbout::Open(program, b); };
+    s.openHelp = [&program](QWidget* b) {
+        HelpViewer::ShowContents(QString::fromStdString(program.AppPath), b);
+    };
+    s.closeHelp = [] { HelpViewer::Quit(); };
+    s.closeSplash = [] {
+        if (splash) {
+            splash->close();
+        }
+    };
     return s;
 }
 
@@ -45,6 +67,11 @@ void ShowBoard(game::Program& program) {
 StartupWindows RealWindows(game::Program& program) {
     StartupWindows windows = PlaceholderWindows(program);
     windows.ShowBoardWindow = [&program] { ShowBoard(program); };
+    windows.ShowSplash = [&program] {
+        splash = new frmSplash([&program] { ShowBoard(program); });
+        splash->setAttribute(Qt::WA_DeleteOnClose);
+        splash->ShowSplash();
+    };
     return windows;
 }
 
