@@ -141,7 +141,10 @@ TEST(EndOfGameCheck, TwoPlayersFirstPlayerOnlyRecordsTheTotal) {
         EXPECT_FALSE(t.board.GameIsOver);
         EXPECT_FALSE(t.prog.GameInProgress) << "stays off until player 2 rolls";
         EXPECT_TRUE(t.board.picRollDices.Enabled);
-        EXPECT_TRUE(t.board.mnuUndoUndo.Enabled);
+        // The total is in the table: the last move is no longer on offer
+        // to be taken back and entered again.
+        EXPECT_FALSE(t.board.mnuUndoUndo.Enabled);
+        EXPECT_FALSE(t.board.Toolbar2.Buttons[3].Enabled);
         EXPECT_FALSE(t.board.tmrGameOver.Enabled);
         EXPECT_TRUE(t.host.winners.empty());
         EXPECT_FALSE(t.board.cmdShowNextBoard.Visible);
