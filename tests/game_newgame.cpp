@@ -326,6 +326,29 @@ TEST(NewGameReset, TwoPlayerGameStartsWithPlayerOne) {
     EXPECT_FALSE(b.SavedSheetReady);
 }
 
+// The options dialog turns a finished two-player game into a one-player
+// game: the viewer of the old game must go, or a click on it would swap the
+// old game's saved sheet into the new one, and Enter would never roll.
+TEST(NewGameReset, OnePlayerGameAfterATwoPlayerGameTakesAwayTheViewer) {
+    Table t(4, 4, 2);
+    MidGame(t);
+    t.board.GameIsOver = true;
+    t.board.cmdShowNextBoard.Visible = true;
+    t.board.cmdShowNextBoard.Enabled = true;
+    t.board.cmdNextPlayer.Visible = true;
+    t.prog.Settings.NumberOfPlayers = 1;
+    t.prog.NewGameAnswer = 1;
+    t.game.mnuNewGame_Click();
+    t.game.SetControls();
+
+    EXPECT_FALSE(t.board.cmdShowNextBoard.Visible);
+    EXPECT_FALSE(t.board.cmdShowNextBoard.Enabled);
+    EXPECT_FALSE(t.board.cmdNextPlayer.Visible);
+    t.game.Form_KeyPress(13);
+    EXPECT_TRUE(t.prog.GameInProgress) << "Enter rolls in the new game";
+    EXPECT_EQ(t.board.RollCount, 1);
+}
+
 TEST(NewGameReset, FourColumnCellButtonsFollowTheReveal) {
     for (int variant : {1, 5}) {
         Table t;

@@ -136,6 +136,11 @@ void SoakPlayer::OneAction() {
         choices.push_back({0.01, "hints on request", [this] { game.mnuHintsByRequest2_Click(); }});
     }
     choices.push_back({0.01, "sound switch", [this] { game.Toolbar2_ButtonClick("tbSound"); }});
+    if (board.cmdShowNextBoard.Visible && board.cmdShowNextBoard.Enabled) {
+        // The board viewer belongs to a finished two-player game; whenever it
+        // is on offer, a player may click it.
+        choices.push_back({0.5, "Show Board", [this] { game.cmdShowNextBoard_Click(); }});
+    }
 
     double total = 0;
     for (const auto& c : choices) {
