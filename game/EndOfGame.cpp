@@ -65,6 +65,10 @@ void Game::GameOver() {
             // back (and entered a second time).
             prog.Player1Total = ReadWholeNumber(board.lblGrandTotal.Caption);
             turn::WithdrawUndoRedo(board);
+            // The game is still in progress: New Game asks before it leaves
+            // it, and the options dialog does not lay the board out afresh
+            // under the second player's running game.
+            prog.GameInProgress = true;
             return;
         }
         prog.Player2Total = ReadWholeNumber(board.lblGrandTotal.Caption);

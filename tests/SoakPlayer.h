@@ -183,6 +183,7 @@ private:
     void HoldTheMostCommonFace();
     void NewGameMidGame();
     void ChangeOptions(bool midGame);
+    void ChangeOptionsWithNoGame();
     void AfterGame();
     void RunReveal();
     void DeleteTableSometimes();

@@ -155,6 +155,10 @@ void SoakPlayer::OneAction() {
         ChangeOptions(true);
         return;
     }
+    if (!prog.GameInProgress && Chance(1.0 / 100)) {
+        ChangeOptionsWithNoGame();
+        return;
+    }
     double pick = SoakHost::Chance(rng_) * total;
     for (const auto& c : choices) {
         if (pick < c.weight) {
@@ -406,6 +410,25 @@ void SoakPlayer::ChangeOptions(bool midGame) {
     tally.newGames += midGame ? 1 : 0;
     entriesThisGame_ = 0;
     RunReveal();
+}
+
+// The options dialog with no game in progress asks nothing: the new dice
+// count takes effect at once and the board is laid out again.
+void SoakPlayer::ChangeOptionsWithNoGame() {
+    const SoakConfig next{Chance(0.5) ? 4 : 5, prog.Settings.NumberOfColumns,
+                          prog.Settings.NumberOfPlayers};
+    Do("options with no game in progress: " + Describe(next), [this, next] {
+        Apply(next);
+        prog.LastDie = prog.Settings.NumberOfDice;
+        for (int die = 0; die <= prog.LastDie; ++die) {
+            prog.DieFree[die] = true;
+            board.picDice[die].Visible = true;
+            board.picDice[die].Enabled = false;
+            board.PicDiceOff[die].Visible = false;
+        }
+        game.SetControls();
+    });
+    ++tally.optionChanges;
 }
 
 // After a game: a look at both sheets in a two-player game, then a new game
