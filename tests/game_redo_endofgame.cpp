@@ -1,9 +1,10 @@
-// Redo of a game's last move: the replay asks "Finish Game?" again. Undo
-// Last Move takes the replayed move back once more (redo stays on offer,
-// undo does not come back, nothing is entered); Finish Game ends the sheet
-// (the total is entered once, undo and redo are withdrawn, and Next Player
-// is offered only while the other player still has a sheet to fill). Every
-// column kind, one and two players.
+// The last move of a game through the real handlers. Its redo: the replay
+// asks "Finish Game?" again; Undo Last Move takes the replayed move back once
+// more (redo stays on offer, undo does not come back, nothing is entered);
+// Finish Game ends the sheet (the total is entered once, undo and redo are
+// withdrawn, and Next Player is offered only while the other player still
+// has a sheet to fill). Every column kind, one and two players; and the
+// last move made on the third roll, which ends the game without a question.
 #include "BoardPicture.h"
 #include "TempFolder.h"
 #include "TurnTable.h"
@@ -321,5 +322,44 @@ TEST(RedoLastMove, FirstPlayersSheetEndedOnTheThirdRollOffersNoUndo) {
         EXPECT_FALSE(t.UndoOrRedoEnabled());
         EXPECT_TRUE(t.board.cmdNextPlayer.Visible);
         EXPECT_EQ(ReadTopScoreTable(t.ScoreFile()).Places[0].Score, Grand(t.board));
+    }
+}
+
+// ---- The last move of a one-player game on the third roll ---------------
+
+// No question: the sheet ends at once, its total is entered, and nothing of
+// the move can be taken back, whichever column holds the last box. An Oblg
+// box is written by the third roll itself.
+TEST(LastMoveOnTheThirdRoll, EndsTheGameInEveryColumn) {
+    const LastBox boxes[] = {
+        {"Down", 4, Seat::Alone, colDown, 12, {6, 6, 6, 6, 6}, 3, 100},
+        {"Up", 4, Seat::Alone, colUp, 0, {1, 1, 1, 2, 3}, 3, 33},
+        {"Rand", 4, Seat::Alone, colRand, 10, {1, 2, 3, 4, 5}, 3, 50},
+        {"one-column Rand", 1, Seat::Alone, colRand, 10, {1, 2, 3, 4, 5}, 3, 50},
+        {"Oblg", 4, Seat::Alone, colOblg, 9, {2, 2, 5, 5, 5}, 3, 39},
+    };
+    for (const LastBox& box : boxes) {
+        SCOPED_TRACE(box.name);
+        LastMoveTable t(box);
+        const int grandBefore = Grand(t.board);
+        for (int roll = 0; roll < 3; ++roll) {
+            t.host.ScriptRoll(
+                {box.faces[0], box.faces[1], box.faces[2], box.faces[3], box.faces[4]});
+            t.game.picRollDices_MouseUp(1, 0, 615, 645);
+        }
+        if (box.column != colOblg) {
+            EXPECT_FALSE(t.board.GameIsOver);
+            ASSERT_TRUE(t.board.Buttons(box.column)[box.row].Visible);
+            t.Click();
+        }
+        EXPECT_EQ(Grand(t.board), grandBefore + box.points);
+        EXPECT_EQ(t.host.finishQuestions, 0);
+        EXPECT_TRUE(t.board.GameIsOver);
+        EXPECT_EQ(t.host.topScoreDialogs, 1);
+        EXPECT_EQ(ReadTopScoreTable(t.ScoreFile()).Places[0].Score, Grand(t.board));
+        EXPECT_FALSE(t.UndoOrRedoEnabled());
+        EXPECT_FALSE(t.board.picRollDices.Enabled);
+        EXPECT_EQ(t.board.picRollDices.Picture, t.board.picRollOff.Picture);
+        EXPECT_TRUE(t.board.tmrGameOver.Enabled);
     }
 }

@@ -108,6 +108,35 @@ std::string SoakPlayer::Fault() {
         if (board.RollCount > 0 && (board.Dice[die] < 1 || board.Dice[die] > 6)) {
             return "die " + std::to_string(die) + " shows " + std::to_string(board.Dice[die]);
         }
+        // Before the third roll a die is rolled exactly while its free look
+        // is shown; the third roll frees every die in the look it has.
+        if (board.RollCount < 3 && prog.DieFree[die] != board.picDice[die].Visible) {
+            return "die " + std::to_string(die) + " is " + (prog.DieFree[die] ? "free" : "held") +
+                   " but shows the other look";
+        }
+    }
+    // The lamps count the rolls of the turn, and only a rolled turn offers
+    // a cell that can be clicked.
+    int lit = 0;
+    for (int k = 0; k < 3; ++k) {
+        if (board.picRound[k].Visible == board.picRoundBG[k].Visible) {
+            return "lamp " + std::to_string(k) + " both lit and unlit";
+        }
+        lit += board.picRound[k].Visible ? 1 : 0;
+    }
+    if (lit != board.RollCount) {
+        return std::to_string(lit) + " lamps lit with RollCount " + std::to_string(board.RollCount);
+    }
+    if (board.RollCount == 0) {
+        for (int column = colDown; column <= colOblg; ++column) {
+            for (int row = 0; row < RowCount; ++row) {
+                const Control& button = board.Buttons(column)[row];
+                if (button.Visible && button.Enabled) {
+                    return std::string("cmd") + ColumnNames[column] + "(" + std::to_string(row) +
+                           ") offered before the turn's first roll";
+                }
+            }
+        }
     }
 
     const std::string entry = EntryFault();
