@@ -116,13 +116,21 @@ void Game::mnuNewGame_Click() {
                 board.Buttons(column)[row].Enabled = false;
                 board.Buttons(column)[row].Visible = shown;
             }
-        } else if (board.RevealVariant == 3 || board.RevealVariant == 4) {
-            board.cmdRand[row].Visible = true;
-            board.cmdRand[row].Enabled = false;
         } else {
-            board.cmdRand[row].Visible = false;
-            board.cmdRand[row].Enabled = false;
-            board.cmdOblg[row].Visible = false;
+            if (board.RevealVariant == 3 || board.RevealVariant == 4) {
+                board.cmdRand[row].Visible = true;
+                board.cmdRand[row].Enabled = false;
+            } else {
+                board.cmdRand[row].Visible = false;
+                board.cmdRand[row].Enabled = false;
+                board.cmdOblg[row].Visible = false;
+                board.cmdOblg[row].Enabled = false;
+            }
+            // The other columns are not played, but a switch to four columns
+            // before the first roll lays them out again as they stand: they
+            // must not keep the enabled state of an earlier game's cells.
+            board.cmdDown[row].Enabled = false;
+            board.cmdUp[row].Enabled = false;
             board.cmdOblg[row].Enabled = false;
         }
     }

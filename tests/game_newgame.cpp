@@ -349,6 +349,31 @@ TEST(NewGameReset, OnePlayerGameAfterATwoPlayerGameTakesAwayTheViewer) {
     EXPECT_EQ(t.board.RollCount, 1);
 }
 
+// Four columns, then one, then four again before the first roll (the
+// options dialog lays the board out without a new game when none is in
+// progress): the cells of the first game must not come back enabled.
+TEST(NewGameReset, OneColumnGameLeavesNoFourColumnCellEnabled) {
+    Table t;
+    t.game.picRollDices_MouseUp(1, 0, 615, 645); // enables every cell button
+    t.prog.Settings.NumberOfColumns = 1;
+    t.prog.NewGameAnswer = 1;
+    t.game.mnuNewGame_Click();
+    t.game.SetControls();
+    t.prog.Settings.NumberOfColumns = 4;
+    t.game.SetControls();
+
+    for (int column = colDown; column <= colOblg; ++column) {
+        for (int row = 0; row < RowCount; ++row) {
+            EXPECT_FALSE(t.board.Buttons(column)[row].Enabled) << column << " " << row;
+        }
+    }
+    t.game.picRollDices_MouseUp(1, 0, 615, 645);
+    for (int row = 0; row < RowCount; ++row) {
+        EXPECT_EQ(t.board.cmdDown[row].Visible, row == 0);
+        EXPECT_EQ(t.board.cmdUp[row].Visible, row == 12);
+    }
+}
+
 TEST(NewGameReset, FourColumnCellButtonsFollowTheReveal) {
     for (int variant : {1, 5}) {
         Table t;

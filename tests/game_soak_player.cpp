@@ -413,10 +413,10 @@ void SoakPlayer::ChangeOptions(bool midGame) {
 }
 
 // The options dialog with no game in progress asks nothing: the new dice
-// count takes effect at once and the board is laid out again.
+// count takes effect at once and the board is laid out again for the new
+// dice, columns and players.
 void SoakPlayer::ChangeOptionsWithNoGame() {
-    const SoakConfig next{Chance(0.5) ? 4 : 5, prog.Settings.NumberOfColumns,
-                          prog.Settings.NumberOfPlayers};
+    const SoakConfig next{Chance(0.5) ? 4 : 5, Chance(0.5) ? 1 : 4, Chance(0.5) ? 1 : 2};
     Do("options with no game in progress: " + Describe(next), [this, next] {
         Apply(next);
         prog.LastDie = prog.Settings.NumberOfDice;
