@@ -27,6 +27,12 @@ struct SoakConfig {
     int players = 1;
 };
 
+// Options a whole run keeps.
+struct SoakSwitches {
+    bool confirmQuitGame = true;
+    bool hintsAlways = false;
+};
+
 inline std::string Describe(const SoakConfig& c) {
     return std::to_string(c.lastDie + 1) + " dice, " + std::to_string(c.columns) +
            (c.columns == 1 ? " column, " : " columns, ") + std::to_string(c.players) +
@@ -151,7 +157,7 @@ struct SoakTally {
 
 class SoakPlayer {
 public:
-    SoakPlayer(SoakConfig start, unsigned seed);
+    SoakPlayer(SoakConfig start, unsigned seed, SoakSwitches switches = {});
 
     // Plays until `games` games have ended or a fault is found.
     void Play(int games);

@@ -12,6 +12,7 @@
 using testing_support::Describe;
 using testing_support::SoakConfig;
 using testing_support::SoakPlayer;
+using testing_support::SoakSwitches;
 
 namespace {
 
@@ -19,10 +20,13 @@ struct SoakCase {
     SoakConfig start;
     unsigned seed;
     int games;
+    SoakSwitches switches;
 };
 
 void PrintTo(const SoakCase& c, std::ostream* out) {
-    *out << Describe(c.start) << ", seed " << c.seed << ", " << c.games << " games";
+    *out << Describe(c.start) << ", seed " << c.seed << ", " << c.games << " games"
+         << (c.switches.confirmQuitGame ? "" : ", no quit question")
+         << (c.switches.hintsAlways ? ", hints always" : "");
 }
 
 class Soak : public ::testing::TestWithParam<SoakCase> {};
@@ -37,7 +41,7 @@ std::string CaseName(const ::testing::TestParamInfo<SoakCase>& info) {
 
 TEST_P(Soak, WholeGamesKeepTheSheetsRight) {
     const SoakCase& c = GetParam();
-    SoakPlayer player(c.start, c.seed);
+    SoakPlayer player(c.start, c.seed, c.switches);
     player.Play(c.games);
     ASSERT_EQ(player.fault, "") << Describe(c.start) << ", seed " << c.seed;
     const auto& tally = player.tally;
@@ -49,19 +53,22 @@ TEST_P(Soak, WholeGamesKeepTheSheetsRight) {
     EXPECT_GT(tally.undos, c.games);
     EXPECT_GT(tally.redos, c.games / 4);
     EXPECT_GT(tally.reminders, 0);
-    EXPECT_GE(tally.bonuses, 5);
+    EXPECT_GT(tally.bonuses, 0);
     EXPECT_GT(tally.interestingUndos, c.games / 4);
     EXPECT_GT(tally.newGames, 0);
-    EXPECT_GT(tally.cancels, 0);
+    EXPECT_EQ(tally.cancels > 0, c.switches.confirmQuitGame);
     EXPECT_GT(tally.placed, 0);
     EXPECT_LT(tally.placed, tally.entries) << "no entry missed a full table";
     EXPECT_GE(tally.entries, tally.games);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryMix, Soak,
-    ::testing::Values(SoakCase{{4, 4, 1}, 1001u, 250}, SoakCase{{5, 4, 1}, 1002u, 250},
-                      SoakCase{{4, 1, 1}, 1003u, 400}, SoakCase{{5, 1, 1}, 1004u, 400},
-                      SoakCase{{4, 4, 2}, 1005u, 150}, SoakCase{{5, 4, 2}, 1006u, 150},
-                      SoakCase{{4, 1, 2}, 1007u, 300}, SoakCase{{5, 1, 2}, 1008u, 300}),
-    CaseName);
+INSTANTIATE_TEST_SUITE_P(EveryMix, Soak,
+                         ::testing::Values(SoakCase{{4, 4, 1}, 1001u, 250, {true, false}},
+                                           SoakCase{{5, 4, 1}, 1002u, 250, {false, true}},
+                                           SoakCase{{4, 1, 1}, 1003u, 400, {true, true}},
+                                           SoakCase{{5, 1, 1}, 1004u, 400, {false, false}},
+                                           SoakCase{{4, 4, 2}, 1005u, 150, {true, true}},
+                                           SoakCase{{5, 4, 2}, 1006u, 150, {false, false}},
+                                           SoakCase{{4, 1, 2}, 1007u, 300, {true, false}},
+                                           SoakCase{{5, 1, 2}, 1008u, 300, {false, true}}),
+                         CaseName);

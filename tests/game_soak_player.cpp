@@ -38,12 +38,14 @@ BoardPicture WholePicture(const Board& b, const Program& prog) {
 
 } // namespace
 
-SoakPlayer::SoakPlayer(SoakConfig start, unsigned seed)
+SoakPlayer::SoakPlayer(SoakConfig start, unsigned seed, SoakSwitches switches)
     : host(board, prog, seed), rng_(seed * 2654435761u + 17u), home_(start) {
     prog.Settings = GameSettings::FirstRunDefaults();
     prog.Settings.Player1 = FixedText10("Ann");
     prog.Settings.Player2 = FixedText10("Bartholomew"); // cut to ten characters
     prog.AppPath = folder_.appPath();
+    prog.Settings.ConfirmQuitGame = switches.confirmQuitGame;
+    prog.Settings.hintAllways = switches.hintsAlways;
     Apply(start);
     prog.SoundOn = true;
     game.Form_Load(19200, 15360);
@@ -352,6 +354,7 @@ void SoakPlayer::AddDiceChoices(std::vector<Choice>& choices) {
 // Cancel; before the game's first roll it must do nothing at all.
 void SoakPlayer::NewGameMidGame() {
     const bool inProgress = prog.GameInProgress;
+    const bool questionDue = inProgress && prog.Settings.ConfirmQuitGame;
     const bool cancel = Chance(0.5);
     host.quitAnswer = cancel ? MsgResult::Cancel : MsgResult::OK;
     const BoardPicture before = WholePicture(board, prog);
@@ -365,19 +368,17 @@ void SoakPlayer::NewGameMidGame() {
     if (!fault.empty()) {
         return;
     }
-    const bool asked = host.quitQuestions == 1;
-    if (!inProgress || cancel) {
-        if (inProgress != asked) {
-            fault = "\"Quit this Game?\" asked " + std::to_string(host.quitQuestions) +
-                    " times with GameInProgress " + std::to_string(inProgress);
-        } else if (WholePicture(board, prog) != before) {
-            fault = "New Game before the first roll or after Cancel changed the board";
-        }
-        tally.cancels += cancel && inProgress ? 1 : 0;
+    if (host.quitQuestions != (questionDue ? 1 : 0)) {
+        fault = "\"Quit this Game?\" asked " + std::to_string(host.quitQuestions) +
+                " times with GameInProgress " + std::to_string(inProgress) +
+                " and ConfirmQuitGame " + std::to_string(prog.Settings.ConfirmQuitGame);
         return;
     }
-    if (!asked) {
-        fault = "New Game in a running game did not ask";
+    if (!inProgress || (questionDue && cancel)) {
+        if (WholePicture(board, prog) != before) {
+            fault = "New Game before the first roll or after Cancel changed the board";
+        }
+        tally.cancels += questionDue ? 1 : 0;
         return;
     }
     ++tally.newGames;
