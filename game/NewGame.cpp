@@ -124,7 +124,6 @@ void Game::mnuNewGame_Click() {
                 board.cmdRand[row].Visible = false;
                 board.cmdRand[row].Enabled = false;
                 board.cmdOblg[row].Visible = false;
-                board.cmdOblg[row].Enabled = false;
             }
             // The other columns are not played, but a switch to four columns
             // before the first roll lays them out again as they stand: they

@@ -242,10 +242,12 @@ TEST(RedoLastMove, UndoLastMoveAgainKeepsRedoAndOffersNoUndo) {
     for (const LastBox& box : LastBoxes()) {
         SCOPED_TRACE(box.name);
         LastMoveTable t(box);
+        t.board.HintsAlwaysOn = true; // the hints come back with each take-back
         const int grandBefore = Grand(t.board);
         t.host.finishAnswers = {false, false, true};
         t.WriteTheLastBox();
         t.ExpectTakenBack(1, "Undo Last Move in the move itself");
+        EXPECT_FALSE(t.board.lblTip[box.row].Caption.empty());
         const BoardPicture takenBack = TakePicture(t);
 
         t.host.ClearRecords();
