@@ -2,6 +2,7 @@
 // move, the "Finish Game?" question, GameOver and the winner dialog's texts.
 #include "Game.h"
 #include "NumberText.h"
+#include "TurnSteps.h"
 
 namespace game {
 
@@ -59,8 +60,15 @@ void Game::GameOver() {
         }
         if (!board.SecondPlayerTurn[1]) {
             // The first player's sheet is full: only the total is kept, and
-            // play goes on with the second player.
+            // play goes on with the second player. The total is in the
+            // top-score table now, so the last move can no longer be taken
+            // back (and entered a second time).
             prog.Player1Total = ReadWholeNumber(board.lblGrandTotal.Caption);
+            turn::WithdrawUndoRedo(board);
+            // The game is still in progress: New Game asks before it leaves
+            // it, and the options dialog does not lay the board out afresh
+            // under the second player's running game.
+            prog.GameInProgress = true;
             return;
         }
         prog.Player2Total = ReadWholeNumber(board.lblGrandTotal.Caption);
@@ -96,10 +104,7 @@ void Game::GameOver() {
     board.picRollDices.Enabled = false;
     board.picRollDices.Picture = board.picRollOff.Picture;
 
-    board.Toolbar2.Buttons[3].Enabled = false;
-    board.Toolbar2.Buttons[4].Enabled = false;
-    board.mnuUndoUndo.Enabled = false;
-    board.mnuUndoRedo.Enabled = false;
+    turn::WithdrawUndoRedo(board);
 
     prog.GameInProgress = true;
     board.GameIsOver = true;

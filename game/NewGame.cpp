@@ -83,12 +83,15 @@ void Game::mnuNewGame_Click() {
 
     prog.GameInProgress = false;
 
-    // The board viewer starts every game offering player 1's sheet.
+    // The board viewer starts every game offering player 1's sheet. The
+    // viewer and Next Player belong to the game that is left, also when the
+    // new game has one player only: a viewer left on offer would swap a
+    // stale sheet into the new game and keep Enter from rolling.
     board.cmdShowNextBoard.Caption = "    Show      Player 1's  Board";
+    board.cmdShowNextBoard.Visible = false;
+    board.cmdShowNextBoard.Enabled = false;
+    board.cmdNextPlayer.Visible = false;
     if (settings.NumberOfPlayers == 2) {
-        board.cmdShowNextBoard.Visible = false;
-        board.cmdShowNextBoard.Enabled = false;
-        board.cmdNextPlayer.Visible = false;
         board.OtherPlayerTotal = 0;
         panels[1].Text = FixedText10(settings.Player1);
         panels[3].Text = "0 : 0";
@@ -113,13 +116,20 @@ void Game::mnuNewGame_Click() {
                 board.Buttons(column)[row].Enabled = false;
                 board.Buttons(column)[row].Visible = shown;
             }
-        } else if (board.RevealVariant == 3 || board.RevealVariant == 4) {
-            board.cmdRand[row].Visible = true;
-            board.cmdRand[row].Enabled = false;
         } else {
-            board.cmdRand[row].Visible = false;
-            board.cmdRand[row].Enabled = false;
-            board.cmdOblg[row].Visible = false;
+            if (board.RevealVariant == 3 || board.RevealVariant == 4) {
+                board.cmdRand[row].Visible = true;
+                board.cmdRand[row].Enabled = false;
+            } else {
+                board.cmdRand[row].Visible = false;
+                board.cmdRand[row].Enabled = false;
+                board.cmdOblg[row].Visible = false;
+            }
+            // The other columns are not played, but a switch to four columns
+            // before the first roll lays them out again as they stand: they
+            // must not keep the enabled state of an earlier game's cells.
+            board.cmdDown[row].Enabled = false;
+            board.cmdUp[row].Enabled = false;
             board.cmdOblg[row].Enabled = false;
         }
     }

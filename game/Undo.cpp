@@ -280,8 +280,11 @@ void Game::mnuUndoRedo_Click() {
         break;
     case colOblg:
         cmdOblg_Click(row);
-        if (board.RedoOblgTwice) {
-            // The first click announced the row; the second writes it.
+        // The first click announced the row; the second writes it. When the
+        // first click already wrote the row (it was still bound) and the
+        // end-of-game question took that write back, the undo has set the
+        // flag again, but the move is back and must stay so: no second write.
+        if (board.RedoOblgTwice && board.CurrentColumn == colOblg) {
             prog.RedoInProgress = true;
             cmdOblg_Click(row);
         }
@@ -291,12 +294,20 @@ void Game::mnuUndoRedo_Click() {
     }
 
     board.TipSnapshot = tips;
+    const bool moveStands = board.CurrentColumn != colNone;
+    if (!moveStands) {
+        // The end-of-game question took the replayed move back: the hint
+        // texts come back with it, as after any undo.
+        for (int i = 0; i < RowCount; ++i) {
+            board.lblTip[i].Caption = tips[i];
+        }
+    }
 
     // Undo is offered for the replayed move only while it stands: not when
     // the end-of-game question took it back again (redo stays on offer),
-    // and not once the game is over.
-    const bool moveStands = board.CurrentColumn != colNone;
-    if (moveStands && !board.GameIsOver) {
+    // and not once the move has ended the sheet (its total is entered).
+    const bool sheetEnded = board.GameIsOver || board.Round >= MovesPerSheet();
+    if (moveStands && !sheetEnded) {
         board.Toolbar2.Buttons[3].Key = "tbUndo";
         board.Toolbar2.Buttons[3].Enabled = true;
         board.mnuUndoUndo.Enabled = true;

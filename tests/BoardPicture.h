@@ -15,9 +15,8 @@ namespace testing_support {
 
 using BoardPicture = std::map<std::string, std::string>;
 
-inline BoardPicture TakePicture(const Table& t) {
+inline BoardPicture TakePicture(const game::Board& b, const game::Program& prog) {
     using namespace game;
-    const Board& b = t.board;
     BoardPicture p;
     auto flag = [](bool v) { return std::string(v ? "true" : "false"); };
     const char* columns[] = {"", "Down", "Up", "Rand", "Oblg"};
@@ -50,10 +49,10 @@ inline BoardPicture TakePicture(const Table& t) {
     p["OblgAfterTwoRolls"] = flag(b.OblgAfterTwoRolls);
     p["HintAvailable"] = flag(b.HintAvailable);
     p["RollAllowed"] = flag(b.RollAllowed);
-    for (int die = 0; die <= t.prog.LastDie; ++die) {
+    for (int die = 0; die <= prog.LastDie; ++die) {
         const std::string at = "[" + std::to_string(die) + "]";
         p["Dice" + at] = std::to_string(b.Dice[die]);
-        p["DieFree" + at] = flag(t.prog.DieFree[die]);
+        p["DieFree" + at] = flag(prog.DieFree[die]);
         p["look" + at] = flag(b.picDice[die].Visible) + "/" + flag(b.picDice[die].Enabled) + " " +
                          flag(b.PicDiceOff[die].Visible) + "/" + flag(b.PicDiceOff[die].Enabled);
         p["face" + at] = b.picDice[die].Picture + " " + b.PicDiceOff[die].Picture;
@@ -68,6 +67,10 @@ inline BoardPicture TakePicture(const Table& t) {
     p["undo"] = flag(b.Toolbar2.Buttons[3].Enabled) + " " + flag(b.mnuUndoUndo.Enabled);
     p["redo"] = flag(b.Toolbar2.Buttons[4].Enabled) + " " + flag(b.mnuUndoRedo.Enabled);
     return p;
+}
+
+inline BoardPicture TakePicture(const Table& t) {
+    return TakePicture(t.board, t.prog);
 }
 
 // Expects two pictures to agree on every key that starts with none of `ignored`.

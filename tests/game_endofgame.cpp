@@ -139,13 +139,30 @@ TEST(EndOfGameCheck, TwoPlayersFirstPlayerOnlyRecordsTheTotal) {
         EXPECT_EQ(t.prog.Player1Total, 311);
         EXPECT_TRUE(t.Entered()) << "player 1's total is entered on its own";
         EXPECT_FALSE(t.board.GameIsOver);
-        EXPECT_FALSE(t.prog.GameInProgress) << "stays off until player 2 rolls";
+        EXPECT_TRUE(t.prog.GameInProgress) << "the second player's game goes on";
         EXPECT_TRUE(t.board.picRollDices.Enabled);
-        EXPECT_TRUE(t.board.mnuUndoUndo.Enabled);
+        // The total is in the table: the last move is no longer on offer
+        // to be taken back and entered again.
+        EXPECT_FALSE(t.board.mnuUndoUndo.Enabled);
+        EXPECT_FALSE(t.board.Toolbar2.Buttons[3].Enabled);
         EXPECT_FALSE(t.board.tmrGameOver.Enabled);
         EXPECT_TRUE(t.host.winners.empty());
         EXPECT_FALSE(t.board.cmdShowNextBoard.Visible);
     }
+}
+
+// Between the first player's end and the second player's next roll the
+// game is still running: New Game asks before it leaves it.
+TEST(EndOfGameCheck, AfterTheFirstPlayersEndNewGameStillAsks) {
+    EndTable t(2);
+    t.FullSheet(311, 3);
+    t.game.CheckEndOfGame();
+    t.host.messageAnswers = {MsgResult::Cancel};
+    t.game.mnuNewGame_Click();
+    ASSERT_EQ(t.host.messages.size(), 1u);
+    EXPECT_EQ(t.host.messages[0].text, "Quit this Game?");
+    EXPECT_EQ(t.board.Round, 52) << "Cancel keeps the game";
+    EXPECT_EQ(t.board.lblGrandTotal.Caption, "311");
 }
 
 TEST(EndOfGameCheck, TwoPlayersSecondPlayerEndsTheGame) {

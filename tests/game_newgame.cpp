@@ -326,6 +326,54 @@ TEST(NewGameReset, TwoPlayerGameStartsWithPlayerOne) {
     EXPECT_FALSE(b.SavedSheetReady);
 }
 
+// The options dialog turns a finished two-player game into a one-player
+// game: the viewer of the old game must go, or a click on it would swap the
+// old game's saved sheet into the new one, and Enter would never roll.
+TEST(NewGameReset, OnePlayerGameAfterATwoPlayerGameTakesAwayTheViewer) {
+    Table t(4, 4, 2);
+    MidGame(t);
+    t.board.GameIsOver = true;
+    t.board.cmdShowNextBoard.Visible = true;
+    t.board.cmdShowNextBoard.Enabled = true;
+    t.board.cmdNextPlayer.Visible = true;
+    t.prog.Settings.NumberOfPlayers = 1;
+    t.prog.NewGameAnswer = 1;
+    t.game.mnuNewGame_Click();
+    t.game.SetControls();
+
+    EXPECT_FALSE(t.board.cmdShowNextBoard.Visible);
+    EXPECT_FALSE(t.board.cmdShowNextBoard.Enabled);
+    EXPECT_FALSE(t.board.cmdNextPlayer.Visible);
+    t.game.Form_KeyPress(13);
+    EXPECT_TRUE(t.prog.GameInProgress) << "Enter rolls in the new game";
+    EXPECT_EQ(t.board.RollCount, 1);
+}
+
+// Four columns, then one, then four again before the first roll (the
+// options dialog lays the board out without a new game when none is in
+// progress): the cells of the first game must not come back enabled.
+TEST(NewGameReset, OneColumnGameLeavesNoFourColumnCellEnabled) {
+    Table t;
+    t.game.picRollDices_MouseUp(1, 0, 615, 645); // enables every cell button
+    t.prog.Settings.NumberOfColumns = 1;
+    t.prog.NewGameAnswer = 1;
+    t.game.mnuNewGame_Click();
+    t.game.SetControls();
+    t.prog.Settings.NumberOfColumns = 4;
+    t.game.SetControls();
+
+    for (int column = colDown; column <= colOblg; ++column) {
+        for (int row = 0; row < RowCount; ++row) {
+            EXPECT_FALSE(t.board.Buttons(column)[row].Enabled) << column << " " << row;
+        }
+    }
+    t.game.picRollDices_MouseUp(1, 0, 615, 645);
+    for (int row = 0; row < RowCount; ++row) {
+        EXPECT_EQ(t.board.cmdDown[row].Visible, row == 0);
+        EXPECT_EQ(t.board.cmdUp[row].Visible, row == 12);
+    }
+}
+
 TEST(NewGameReset, FourColumnCellButtonsFollowTheReveal) {
     for (int variant : {1, 5}) {
         Table t;
