@@ -36,8 +36,8 @@ const std::array<MenuImage, 15>& MenuImages();
 QString MenuPictureFor(const QString& caption);
 
 // The font of menu captions: the platform's menu font, enlarged as the game
-// has always done it: the font's character height in pixels, scaled by
-// `dpiY` / 72, becomes the cell height (ascent + descent) of the new font.
+// has always done it: the font's character height in pixels at `dpiY` dots
+// an inch, scaled by 96 / 72, becomes the cell height (ascent + descent).
 QFont GetMenuFont(qreal dpiY);
 
 // Width of the picture column of popup items, in pixels.

@@ -78,9 +78,12 @@ QFont GetMenuFont(qreal dpiY) {
     const double charPixels = font.pixelSize() > 0
                                   ? font.pixelSize()
                                   : std::max(1L, std::lround(font.pointSizeF() * dpiY / 72.0));
-    // That height, scaled once more, is asked for as the cell height: the
-    // largest pixel size whose ascent and descent fit in it.
-    const int cell = std::max(1, RoundHalfEven(charPixels * dpiY / 72.0));
+    // That height, enlarged by a third, is asked for as the cell height: the
+    // largest pixel size whose ascent and descent fit in it. The enlargement
+    // is the one the menus get at 96 dots an inch, where the pixel height is
+    // scaled by 96 / 72; it stays a third at any other resolution, so that
+    // the menu font grows in step with the screen and not faster.
+    const int cell = std::max(1, RoundHalfEven(charPixels * 96.0 / 72.0));
     int pixels = cell;
     font.setPixelSize(pixels);
     while (pixels > 1 && QFontMetrics(font).height() > cell) {

@@ -1,21 +1,17 @@
-// The board window's menu look: theme colours, the pictures of the menu
-// captions, the menu font, the size rule of menu items, and what MenuStyle
-// paints on real menus, on the menu bar and behind the toolbar.
+// The menu look: theme colours, the pictures of the menu captions, the menu
+// font, the size rule of menu items, and what MenuStyle paints on real
+// menus and on menu-bar items. ui_menus_board.cpp has it on the board window.
 #include "board/Artwork.h"
 #include "board/MenuStyle.h"
-#include "board/frmQuorvane.h"
-#include "game/Program.h"
+#include "game/Board.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPainter>
-#include <QStatusBar>
 #include <QStyleOptionMenuItem>
 #include <QTest>
-#include <QToolBar>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -135,12 +131,6 @@ TEST(MenuPictureTable, EveryBoardMenuItemGetsItsPictureOrNone) {
     }
 }
 
-TEST(MenuPictureTable, PicturesHaveTheirDesignedSizes) {
-    EXPECT_EQ(ui::Artwork::NaturalSize("new"), QSize(16, 16));
-    EXPECT_EQ(ui::Artwork::NaturalSize("sendmail"), QSize(18, 16));
-    EXPECT_EQ(ui::Artwork::NaturalSize("check"), QSize(15, 15));
-}
-
 TEST(MenuPictureTable, LookUpIsByTheCaptionUpToItsTabExactly) {
     EXPECT_EQ(MenuPictureFor("&Options...\tCtrl+O"), "options");
     EXPECT_EQ(MenuPictureFor("E&xit\tCtrl+X"), "exit");
@@ -211,7 +201,7 @@ protected:
     QFont saved;
 };
 
-TEST_F(MenuFontTest, CharacterHeightScaledAgainBecomesTheCellHeight) {
+TEST_F(MenuFontTest, CharacterHeightEnlargedByAThirdBecomesTheCellHeight) {
     QFont nine = saved;
     nine.setPointSizeF(9);
     QApplication::setFont(nine, "QMenu");
@@ -222,11 +212,12 @@ TEST_F(MenuFontTest, CharacterHeightScaledAgainBecomesTheCellHeight) {
     EXPECT_GT(QFontMetrics(font).height(), 16);
     EXPECT_EQ(ui::GetMenuFont(96).family(), nine.family());
 
-    // 9 points at 144 dots are 18 pixels; 18 x 2 = 36.
+    // 9 points at 144 dots are 18 pixels; enlarged by a third, 24: the font
+    // grows with the resolution, not with its square (18 x 144 / 72 = 36).
     QFont larger = ui::GetMenuFont(144);
-    EXPECT_LE(QFontMetrics(larger).height(), 36);
+    EXPECT_LE(QFontMetrics(larger).height(), 24);
     larger.setPixelSize(larger.pixelSize() + 1);
-    EXPECT_GT(QFontMetrics(larger).height(), 36);
+    EXPECT_GT(QFontMetrics(larger).height(), 24);
 }
 
 TEST_F(MenuFontTest, AFontGivenInPixelsAndAnOddDpiStillGiveAUsableFont) {
@@ -501,146 +492,4 @@ TEST_F(MenuBarPainting, DisabledCaptionIsEtchedGrey) {
     EXPECT_GT(CountPixels(image, inside, [](QColor c) { return c == Grey; }), 5);
     EXPECT_GT(CountPixels(image, inside, [](QColor c) { return c == White; }), 5);
     EXPECT_EQ(CountPixels(image, inside, [](QColor c) { return c == QColor(0, 0, 0); }), 0);
-}
-
-// ---- Installed on the board window -------------------------------------
-
-class BoardMenus : public ::testing::Test {
-protected:
-    void SetUp() override {
-        program.Settings = game::GameSettings::FirstRunDefaults();
-        board = std::make_unique<ui::frmQuorvane>(program, ui::BoardServices{});
-    }
-    QMenu* MenuTitled(const QString& title) {
-        for (QAction* action : board->menuBar()->actions()) {
-            if (action->text() == title) {
-                return action->menu();
-            }
-        }
-        return nullptr;
-    }
-    // The widest measure among the visible items of `menu`, as QMenu shows
-    // them: caption, then a tab and the shortcut.
-    static int WidestItem(QMenu* menu) {
-        const QFontMetrics fm(menu->font());
-        int widest = 0;
-        for (QAction* action : menu->actions()) {
-            if (!action->isVisible()) {
-                continue;
-            }
-            QString text = action->isSeparator() ? QString() : action->text();
-            if (!action->shortcut().isEmpty()) {
-                text += "\t" + action->shortcut().toString(QKeySequence::NativeText);
-            }
-            widest = std::max(widest, MeasureMenuItem(text, true, fm).width());
-        }
-        return widest;
-    }
-    game::Program program;
-    std::unique_ptr<ui::frmQuorvane> board;
-};
-
-TEST_F(BoardMenus, MenuBarItsPopupsAndTheToolbarWearTheMenuStyle) {
-    ui::MenuStyle* style = board->MenuLook();
-    ASSERT_NE(style, nullptr);
-    EXPECT_EQ(style->PatternKey(), QString::fromStdString(board->Model().Image1.Picture));
-    EXPECT_EQ(board->menuBar()->style(), style);
-    int menus = 0;
-    for (QAction* action : board->menuBar()->actions()) {
-        ASSERT_NE(action->menu(), nullptr);
-        EXPECT_EQ(action->menu()->style(), style) << action->text().toStdString();
-        EXPECT_EQ(action->menu()->font(), ui::GetMenuFont(action->menu()->logicalDpiY()));
-        ++menus;
-    }
-    EXPECT_EQ(menus, 3);
-    EXPECT_EQ(board->Toolbar()->style(), style);
-    EXPECT_NE(board->View()->style(), style);
-    EXPECT_NE(board->statusBar()->style(), style);
-}
-
-TEST_F(BoardMenus, PopupItemsAreAsWideAsTheWidestMeasureWithTheMenusRoom) {
-    for (const char* title : {"&Game", "&Tools", "&Help"}) {
-        QMenu* menu = MenuTitled(title);
-        ASSERT_NE(menu, nullptr);
-        const int expected = WidestItem(menu) + ui::MenuItemRoom();
-        const QFontMetrics fm(menu->font());
-        for (QAction* action : menu->actions()) {
-            if (!action->isVisible()) {
-                continue;
-            }
-            const QRect r = menu->actionGeometry(action);
-            EXPECT_EQ(r.width(), expected) << title << " " << action->text().toStdString();
-            QString text = action->isSeparator() ? QString() : action->text();
-            EXPECT_EQ(r.height(), MeasureMenuItem(text, true, fm).height())
-                << action->text().toStdString();
-        }
-    }
-}
-
-TEST_F(BoardMenus, OptionsItemHoldsItsCaptionABlankAndItsShortcut) {
-    QMenu* tools = MenuTitled("&Tools");
-    ASSERT_NE(tools, nullptr);
-    QAction* options = board->ActionFor("mnuOptions");
-    ASSERT_NE(options, nullptr);
-    const QFontMetrics fm(tools->font());
-    const int measured = fm.horizontalAdvance("&Options... Ctrl+O") + 36;
-    EXPECT_GE(tools->actionGeometry(options).width(), measured + ui::MenuItemRoom());
-}
-
-TEST_F(BoardMenus, SwitchingThePairsKeepsEveryVisibleItemMeasured) {
-    QMenu* tools = MenuTitled("&Tools");
-    ASSERT_NE(tools, nullptr);
-    board->ActionFor(program.SoundOn ? "mnuSoundsOff2" : "mnuSoundsOn2")->trigger();
-    board->ActionFor(board->Model().HintsAlwaysOn ? "mnuHintsByRequest2" : "mnuHintsAllways2")
-        ->trigger();
-    const int expected = WidestItem(tools) + ui::MenuItemRoom();
-    int visible = 0;
-    for (QAction* action : tools->actions()) {
-        if (action->isVisible()) {
-            ++visible;
-            EXPECT_EQ(tools->actionGeometry(action).width(), expected);
-        } else {
-            EXPECT_TRUE(tools->actionGeometry(action).isEmpty());
-        }
-    }
-    EXPECT_EQ(visible, 10); // undo, redo, two of each pair, options, three separators
-}
-
-TEST_F(BoardMenus, MenuBarItemsAreMeasuredWithoutThePictureColumn) {
-    QMenuBar* bar = board->menuBar();
-    const QFontMetrics fm(bar->font());
-    int x = 0;
-    for (QAction* action : bar->actions()) {
-        const QRect r = bar->actionGeometry(action);
-        const QSize measured = MeasureMenuItem(action->text(), false, fm);
-        EXPECT_EQ(r.width(), measured.width() + ui::MenuItemRoom()) << action->text().toStdString();
-        EXPECT_EQ(r.height(), measured.height());
-        EXPECT_EQ(r.left(), x); // items side by side from the bar's left edge
-        x = r.right() + 1;
-    }
-}
-
-TEST_F(BoardMenus, ToolbarBackgroundIsTiledWithThePatternFromItsOrigin) {
-    board->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(board.get()));
-    QToolBar* toolbar = board->Toolbar();
-    const QImage image = toolbar->grab().toImage();
-    ASSERT_GT(image.width(), 100);
-    // The right end of the toolbar holds no button.
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = image.width() - 40; x < image.width(); ++x) {
-            ASSERT_EQ(At(image, x, y), PatternAt(x, y)) << x << "," << y;
-        }
-    }
-}
-
-TEST_F(BoardMenus, BoardViewKeepsItsOwnBackground) {
-    board->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(board.get()));
-    const QImage image = board->View()->grab().toImage();
-    int pattern = 0;
-    for (int x = 0; x < image.width(); x += 3) {
-        pattern += At(image, x, 1) == PatternAt(x, 1) ? 1 : 0;
-    }
-    EXPECT_LT(pattern, image.width() / 3 / 2);
 }
