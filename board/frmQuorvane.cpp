@@ -1,5 +1,6 @@
 #include "frmQuorvane.h"
 
+#include "MenuStyle.h"
 #include "PictureSource.h"
 #include "Twips.h"
 #include "board/model/Design.h"
@@ -44,6 +45,7 @@ frmQuorvane::frmQuorvane(game::Program& program, BoardServices services, QWidget
     setCentralWidget(view_);
     BuildStatusBar();
     BuildTimers();
+    SetupMenuImages();
 
     connect(view_, &BoardView::CellClicked, this, [this](int column, int row) {
         Run([&] {
@@ -258,6 +260,13 @@ void frmQuorvane::BuildToolbar() {
         });
         actions_["toolbar:" + std::to_string(i)] = action;
     }
+}
+
+void frmQuorvane::SetupMenuImages() {
+    // The menu and toolbar background is the picture of Image1.
+    menuStyle_ = new MenuStyle(Text(board_.Image1.Picture));
+    menuStyle_->setParent(this);
+    InstallMenuStyle(this, toolbar_, menuStyle_);
 }
 
 void frmQuorvane::BuildStatusBar() {

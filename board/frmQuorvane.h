@@ -21,6 +21,8 @@ class QToolBar;
 
 namespace ui {
 
+class MenuStyle;
+
 // What the board window needs from the rest of the program. Every member
 // may be left empty: the command then does nothing.
 struct BoardServices {
@@ -53,6 +55,7 @@ public:
     game::Game& Logic() { return game_; }
     BoardView* View() { return view_; }
     QToolBar* Toolbar() { return toolbar_; }
+    MenuStyle* MenuLook() const { return menuStyle_; }
     QAction* ActionFor(const std::string& menuOrToolKey) const;
     QLabel* Panel(int number) const; // status-bar panel 1 to 5
 
@@ -87,6 +90,8 @@ private:
     void BuildToolbar();
     void BuildStatusBar();
     void BuildTimers();
+    // The menus and the toolbar take the game's own look (MenuStyle).
+    void SetupMenuImages();
     void SyncMenus();
     void SyncToolbar();
     void SyncStatusBar();
@@ -99,6 +104,7 @@ private:
     game::Game game_;
     BoardView* view_ = nullptr;
     QToolBar* toolbar_ = nullptr;
+    MenuStyle* menuStyle_ = nullptr;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, game::MenuItem*> menuItems_;
     QLabel* panels_[6] = {};
