@@ -8,8 +8,11 @@
 #include "board/Artwork.h"
 #include "board/frmQuorvane.h"
 #include "frmAbout.h"
+#include "frmOptions.h"
 #include "frmQuickStart.h"
+#include "frmScores2.h"
 #include "frmSplash.h"
+#include "frmWelcome.h"
 
 #include <QPointer>
 
@@ -38,6 +41,8 @@ ui::BoardServices ServicesFor(game::Program& program) {
     s.openQuickStart = [&program](QWidget* b) { frmQuickStart::ShowFromBoard(program, b); };
     s.closeQuickStart = [] { frmQuickStart::CloseIfOpen(); };
     s.openAbout = [&program](QWidget* b) { frmAbout::Open(program, b); };
+    s.openOptions = [&program](QWidget* b) { frmOptions::ShowModal(program, b); };
+    s.showTopScores = [&program](QWidget* b) { frmScores2::ShowModal(program, b); };
     s.openHelp = [&program](QWidget* b) {
         HelpViewer::ShowContents(QString::fromStdString(program.AppPath), b);
     };
@@ -67,6 +72,7 @@ void ShowBoard(game::Program& program) {
 StartupWindows RealWindows(game::Program& program) {
     StartupWindows windows = PlaceholderWindows(program);
     windows.ShowBoardWindow = [&program] { ShowBoard(program); };
+    windows.ShowWelcomeDialog = [&program] { frmWelcome::ShowModal(program); };
     windows.ShowSplash = [&program] {
         splash = new frmSplash([&program] { ShowBoard(program); });
         splash->setAttribute(Qt::WA_DeleteOnClose);
