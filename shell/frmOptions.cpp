@@ -21,8 +21,8 @@ namespace {
 QGroupBox* Frame(const QString& caption, QWidget* parent) {
     auto* frame = new QGroupBox(caption, parent);
     auto* column = new QVBoxLayout(frame);
-    column->setContentsMargins(12, 8, 12, 10);
-    column->setSpacing(6);
+    column->setContentsMargins(10, 6, 10, 8);
+    column->setSpacing(4);
     return frame;
 }
 
@@ -120,24 +120,30 @@ void frmOptions::BuildControls() {
     connect(HoverCommand1, &HoverCommand::Click, this, &frmOptions::HoverCommand1_Click);
     connect(HoverCommand2, &HoverCommand::Click, this, &frmOptions::HoverCommand2_Click);
 
-    auto* left = new QVBoxLayout;
-    left->setSpacing(10);
-    left->addWidget(fraDice);
-    left->addWidget(fraGame);
-    left->addWidget(fraPlayers);
-    left->addStretch();
+    // Three columns: the game, the players, the program.
+    auto* first = new QVBoxLayout;
+    first->setSpacing(10);
+    first->addWidget(fraDice);
+    first->addWidget(fraGame);
+    first->addWidget(fraPlayers);
+    first->addStretch();
 
-    auto* right = new QVBoxLayout;
-    right->setSpacing(10);
-    right->addWidget(fraNames);
-    right->addWidget(fraGeneral);
-    right->addWidget(fraStartUp);
-    right->addStretch();
+    auto* second = new QVBoxLayout;
+    second->setSpacing(10);
+    second->addWidget(fraNames);
+    second->addWidget(fraStartUp);
+    second->addStretch();
+
+    auto* third = new QVBoxLayout;
+    third->setSpacing(10);
+    third->addWidget(fraGeneral);
+    third->addStretch();
 
     auto* frames = new QHBoxLayout;
     frames->setSpacing(12);
-    frames->addLayout(left, 1);
-    frames->addLayout(right, 1);
+    frames->addLayout(first);
+    frames->addLayout(second);
+    frames->addLayout(third);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(12);

@@ -28,7 +28,7 @@ namespace {
 using ui::TwipsToPixels;
 
 // The dialog's design, in twips.
-constexpr double DialogWidth = 7000;
+constexpr double DialogWidth = 7400;
 constexpr double Margin = 120;
 constexpr double TabTop = 105;
 constexpr double BoxTop = 6270; // Line1, and where Line3 and Line4 start
@@ -97,7 +97,7 @@ void frmScores2::BuildControls() {
     for (const QString& caption : TabCaptions()) {
         auto* page = new QWidget(SSTab1);
         auto* pageLayout = new QVBoxLayout(page);
-        pageLayout->setContentsMargins(4, 4, 4, 4);
+        pageLayout->setContentsMargins(2, 2, 2, 2);
         SSTab1->addTab(page, caption);
     }
     SSTab1->setGeometry(margin, TwipsToPixels(TabTop), width - 2 * margin,
@@ -118,7 +118,13 @@ void frmScores2::BuildControls() {
     LVScores->horizontalHeader()->setSectionsClickable(false);
     LVScores->horizontalHeader()->setIconSize(QSize(16, 16));
     LVScores->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    LVScores->verticalHeader()->setDefaultSectionSize(18);
+    // Small type and close rows, so that all 20 places show without scrolling.
+    QFont small = LVScores->font();
+    small.setPixelSize(12);
+    LVScores->setFont(small);
+    LVScores->horizontalHeader()->setFont(small);
+    LVScores->verticalHeader()->setMinimumSectionSize(16);
+    LVScores->verticalHeader()->setDefaultSectionSize(17);
     QPalette list = LVScores->palette();
     list.setColor(QPalette::Base, ListBackground);
     list.setColor(QPalette::Text, Qt::black);

@@ -25,61 +25,29 @@ frmWelcome::frmWelcome(game::Program& program) : QDialog(nullptr), program_(prog
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
 
-    // Picture, name and version.
+    // Name and version over the picture and the five buttons.
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Image1 = new QLabel(Frame1);
-    Image1->setPixmap(WelcomePicture());
-    Image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-
     lblTitle = new QLabel(SpacedTitle(ProgramTitle()), Frame1);
     QFont titleFont = lblTitle->font();
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.9);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 2.2);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
     lblTitle->setStyleSheet(QStringLiteral("color: rgb(0, 51, 102);"));
+    lblTitle->setAlignment(Qt::AlignCenter);
     lblVersion = new QLabel(QStringLiteral("Version 2.0"), Frame1);
+    lblVersion->setAlignment(Qt::AlignCenter);
+    auto* heading = new QVBoxLayout(Frame1);
+    heading->setContentsMargins(0, 0, 0, 0);
+    heading->setSpacing(2);
+    heading->addWidget(lblTitle);
+    heading->addWidget(lblVersion);
 
-    // The two links.
-    Frame2 = new QFrame(Frame1);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setFrameShape(QFrame::StyledPanel);
-    Label1 = new QLabel(QStringLiteral("Web site:"), Frame2);
-    lblWebSite = LinkLabel(WebSiteAddress(), WebSiteAddress(), Frame2);
-    Label2 = new QLabel(QStringLiteral("E-Mail:"), Frame2);
-    lblemail = LinkLabel(QStringLiteral("mailto:") + AuthorMail(), AuthorMail(), Frame2);
-    connect(lblWebSite, &QLabel::linkActivated, this, &frmWelcome::lblWebSite_Click);
-    connect(lblemail, &QLabel::linkActivated, this, &frmWelcome::lblemail_Click);
+    Image1 = new QLabel(this);
+    Image1->setPixmap(WelcomePicture());
+    Image1->setAlignment(Qt::AlignCenter);
 
-    auto* linkGrid = new QGridLayout(Frame2);
-    linkGrid->setContentsMargins(12, 10, 12, 10);
-    linkGrid->setHorizontalSpacing(12);
-    linkGrid->addWidget(Label1, 0, 0);
-    linkGrid->addWidget(lblWebSite, 0, 1);
-    linkGrid->addWidget(Label2, 1, 0);
-    linkGrid->addWidget(lblemail, 1, 1);
-    linkGrid->setColumnStretch(1, 1);
-
-    auto* text = new QVBoxLayout;
-    text->setSpacing(6);
-    text->addWidget(lblTitle);
-    text->addWidget(lblVersion);
-    text->addSpacing(10);
-    text->addWidget(Frame2);
-    text->addStretch();
-
-    auto* top = new QHBoxLayout(Frame1);
-    top->setContentsMargins(0, 0, 0, 0);
-    top->setSpacing(20);
-    top->addWidget(Image1);
-    top->addLayout(text, 1);
-
-    Line1 = new QFrame(this);
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Sunken);
-
-    // The five buttons: Play first and foremost, Exit last.
+    // The five buttons, Play first and foremost, Exit last.
     Frame4 = new QFrame(this);
     Frame4->setObjectName(QStringLiteral("Frame4"));
     cmdPlay = new HoverCommand(QStringLiteral("&Play"), Frame4);
@@ -92,10 +60,10 @@ frmWelcome::frmWelcome(game::Program& program) : QDialog(nullptr), program_(prog
     cmdOptions->setObjectName(QStringLiteral("cmdOptions"));
     cmdScores->setObjectName(QStringLiteral("cmdScores"));
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    auto* buttons = new QHBoxLayout(Frame4);
+    auto* buttons = new QVBoxLayout(Frame4);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(10);
-    QSize buttonSize(0, 36);
+    QSize buttonSize(160, 38);
     for (HoverCommand* button : {cmdPlay, cmdQuickStart, cmdOptions, cmdScores, cmdExit}) {
         buttonSize = buttonSize.expandedTo(button->sizeHint());
     }
@@ -109,6 +77,35 @@ frmWelcome::frmWelcome(game::Program& program) : QDialog(nullptr), program_(prog
     connect(cmdOptions, &HoverCommand::Click, this, &frmWelcome::cmdOptions_Click);
     connect(cmdScores, &HoverCommand::Click, this, &frmWelcome::cmdScores_Click);
 
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(28);
+    middle->addWidget(Image1, 1);
+    middle->addWidget(Frame4);
+
+    Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+
+    // The two links.
+    Frame2 = new QFrame(this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setFrameShape(QFrame::StyledPanel);
+    Label1 = new QLabel(QStringLiteral("Web site:"), Frame2);
+    lblWebSite = LinkLabel(WebSiteAddress(), WebSiteAddress(), Frame2);
+    Label2 = new QLabel(QStringLiteral("E-Mail:"), Frame2);
+    lblemail = LinkLabel(QStringLiteral("mailto:") + AuthorMail(), AuthorMail(), Frame2);
+    connect(lblWebSite, &QLabel::linkActivated, this, &frmWelcome::lblWebSite_Click);
+    connect(lblemail, &QLabel::linkActivated, this, &frmWelcome::lblemail_Click);
+    auto* linkGrid = new QGridLayout(Frame2);
+    linkGrid->setContentsMargins(12, 10, 12, 10);
+    linkGrid->setHorizontalSpacing(12);
+    linkGrid->addWidget(Label1, 0, 0);
+    linkGrid->addWidget(lblWebSite, 0, 1);
+    linkGrid->addWidget(Label2, 1, 0);
+    linkGrid->addWidget(lblemail, 1, 1);
+    linkGrid->setColumnStretch(1, 1);
+
     Frame6 = new QFrame(this);
     Frame6->setObjectName(QStringLiteral("Frame6"));
     Check1 = new QCheckBox(QStringLiteral("Don't show this dialog next time"), Frame6);
@@ -121,11 +118,12 @@ frmWelcome::frmWelcome(game::Program& program) : QDialog(nullptr), program_(prog
     connect(Check1, &QCheckBox::toggled, this, &frmWelcome::Check1_Click);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(22, 20, 22, 16);
-    layout->setSpacing(16);
+    layout->setContentsMargins(24, 18, 24, 16);
+    layout->setSpacing(14);
     layout->addWidget(Frame1);
+    layout->addLayout(middle);
     layout->addWidget(Line1);
-    layout->addWidget(Frame4);
+    layout->addWidget(Frame2);
     layout->addWidget(Frame6);
 
     setFixedSize(sizeHint());
