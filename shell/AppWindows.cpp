@@ -24,7 +24,9 @@ namespace {
 QPointer<ui::frmQuorvane> board;
 QPointer<frmSplash> splash;
 
-ui::BoardServices ServicesFor(game::Program& program) {
+} // namespace
+
+ui::BoardServices BoardServicesFor(game::Program& program) {
     ui::BoardServices s;
     s.playSoundAsync = [](const std::string& name) {
         PlaySoundAsync(QString::fromStdString(name));
@@ -55,12 +57,14 @@ ui::BoardServices ServicesFor(game::Program& program) {
     return s;
 }
 
+namespace {
+
 void ShowBoard(game::Program& program) {
     if (board) {
         board->show();
         return;
     }
-    board = new ui::frmQuorvane(program, ServicesFor(program));
+    board = new ui::frmQuorvane(program, BoardServicesFor(program));
     board->setAttribute(Qt::WA_DeleteOnClose);
     board->setWindowIcon(ui::Artwork::WindowIcon());
     board->show();

@@ -10,6 +10,8 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -90,8 +92,21 @@ TEST_F(MoreDialogShots, TopScoresNewScore) {
 }
 
 TEST_F(MoreDialogShots, Welcome) {
+    board.hide();
     shell::frmWelcome welcome(program);
     Shoot(&welcome, QStringLiteral("welcome"));
+    // Before the board exists the options sit over the welcome dialog, lower
+    // than centred, and the top scores centred.
+    program.OpenedFromBoard = false;
+    shell::frmOptions options(program, &welcome);
+    Shoot(&options, QStringLiteral("options_from_welcome"));
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->grabWindow(0).save(
+        QDir(Folder()).filePath("options_over_welcome_screen.png")));
+    options.hide();
+    shell::frmScores2 scores(program, &welcome, Silent());
+    Shoot(&scores, QStringLiteral("scores_from_welcome"));
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->grabWindow(0).save(
+        QDir(Folder()).filePath("scores_over_welcome_screen.png")));
 }
 
 } // namespace

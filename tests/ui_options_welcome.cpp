@@ -1,9 +1,11 @@
 // The options dialog (filling, click rules, OK, Cancel and the close box, its
 // place), the board's Options command around it, and the welcome dialog with
 // its check box and the options' part in it.
+#include "IsolatedSettings.h"
 #include "ModalAnswers.h"
 #include "TempFolder.h"
 #include "board/frmQuorvane.h"
+#include "shell/AppWindows.h"
 #include "shell/HelpViewer.h"
 #include "shell/HoverCommand.h"
 #include "shell/frmOptions.h"
@@ -426,6 +428,76 @@ TEST_F(WelcomeDialog, ClosingLetsTheHelpViewerGo) {
     welcome.close(); // the close box
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(viewer.isNull() || !viewer->isVisible());
+    EXPECT_FALSE(program.PlayChosen);
+}
+
+} // namespace
+
+// ---- Wiring: the program's real windows ---------------------------------------
+
+namespace {
+
+class RealWiring : public IsolatedSettings {
+protected:
+    void SetUp() override {
+        IsolatedSettings::SetUp();
+        program.Settings = game::GameSettings::FirstRunDefaults();
+        program.Settings.ConfirmOnExit = false;
+        program.AppPath = folder2.appPath();
+    }
+    testing_support::TempFolder folder2;
+    game::Program program;
+};
+
+TEST_F(RealWiring, BoardMenusOpenTheTopScoresAndOptionsDialogs) {
+    ui::frmQuorvane board(program, shell::BoardServicesFor(program));
+    board.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&board));
+
+    bool viewMode = false;
+    WhenModalOpens<shell::frmScores2>([&viewMode](shell::frmScores2* dialog) {
+        viewMode = dialog->lblScore->isHidden();
+        dialog->cmdReturn->click();
+    });
+    board.ActionFor("mnuScores")->trigger();
+    EXPECT_TRUE(viewMode);
+
+    bool optionsShown = false;
+    WhenModalOpens<frmOptions>([&optionsShown](frmOptions* dialog) {
+        optionsShown = true;
+        dialog->opt5Dice->click();
+        dialog->HoverCommand1->click();
+    });
+    board.ActionFor("mnuOptions")->trigger();
+    EXPECT_TRUE(optionsShown);
+    EXPECT_EQ(program.LastDie, 4);
+    board.hide();
+}
+
+TEST_F(RealWiring, GameOverOpensTheTopScoresInNewScoreMode) {
+    ui::frmQuorvane board(program, shell::BoardServicesFor(program));
+    program.ShowNewScore = true;
+    program.NewScorePosition = -1;
+    program.NewScoreValue = 5;
+    program.SoundOn = false;
+    QString message;
+    WhenModalOpens<shell::frmScores2>([&message](shell::frmScores2* dialog) {
+        message = dialog->lblScore->text();
+        dialog->cmdReturn->click();
+    });
+    static_cast<game::Host&>(board).ShowTopScores();
+    EXPECT_TRUE(message.startsWith("  Your score of  5 points was not good enough"));
+}
+
+TEST_F(RealWiring, StartUpShowsTheWelcomeDialog) {
+    shell::StartupWindows windows = shell::RealWindows(program);
+    QString caption;
+    WhenModalOpens<frmWelcome>([&caption](frmWelcome* dialog) {
+        caption = dialog->windowTitle();
+        dialog->cmdExit->click();
+    });
+    windows.ShowWelcomeDialog();
+    EXPECT_EQ(caption, "Welcome to Quorvane 2.0");
     EXPECT_FALSE(program.PlayChosen);
 }
 
