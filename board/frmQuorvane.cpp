@@ -192,12 +192,7 @@ void frmQuorvane::BuildMenus() {
             {"mnuSoundsOff", &b.mnuSoundsOff, {}},
             {"mnuSoundsOff2", &b.mnuSoundsOff2, [this] { game_.mnuSoundsOff2_Click(); }},
             {"", nullptr, {}},
-            {"mnuOptions", &b.mnuOptions,
-             [this] {
-                 if (services_.openOptions) {
-                     services_.openOptions(this);
-                 }
-             }},
+            {"mnuOptions", &b.mnuOptions, [this] { mnuOptions_Click(); }},
         });
     addMenu(b.mnuHelp, {
                            {"mnuQuickStar", &b.mnuQuickStar,
@@ -232,6 +227,14 @@ void frmQuorvane::BuildMenus() {
                                 }
                             }},
                        });
+}
+
+void frmQuorvane::mnuOptions_Click() {
+    const game::KeptOptions kept = game_.BeginOptions();
+    if (services_.openOptions) {
+        services_.openOptions(this);
+    }
+    game_.ApplyOptions(kept);
 }
 
 void frmQuorvane::BuildToolbar() {

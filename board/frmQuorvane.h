@@ -35,7 +35,7 @@ struct BoardServices {
     std::function<void(QWidget* board, const game::WinnerTexts&)> showWinner;
     std::function<void(QWidget* board)> openQuickStart; // modeless
     std::function<void(QWidget* board)> openAbout;      // modeless
-    std::function<void(QWidget* board)> openOptions;    // runs the Options command
+    std::function<void(QWidget* board)> openOptions;    // the options dialog, modal
     std::function<void(QWidget* board)> openHelp;       // reports a missing help file itself
     std::function<void()> closeHelp;
     std::function<void()> closeSplash;
@@ -61,6 +61,10 @@ public:
 
     // Brings every widget, timer, menu item and panel up to date with the model.
     void SyncAll();
+
+    // The Options command: the options dialog, then its result applied to
+    // the game and the board.
+    void mnuOptions_Click();
 
     // game::Host
     void PlaySoundAsync(const std::string& name) override;

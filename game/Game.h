@@ -21,6 +21,16 @@ enum class EndOfGame {
     UndoneLastMove,      // "Undo Last Move": the move has been taken back
 };
 
+// The settings that the board's Options command keeps before it opens the
+// options dialog, so that it can tell what the dialog changed and undo the
+// changes that would need a new game.
+struct KeptOptions {
+    std::int32_t NumberOfColumns = 0;
+    std::int32_t NumberOfDice = 0;
+    std::int32_t NumberOfPlayers = 0;
+    bool ShowStatusBar = false;
+};
+
 class Game {
 public:
     Game(Board& board, Program& program, Host& host);
@@ -78,6 +88,16 @@ public:
     void SwapPlayerSheet1Column();
     void cmdShowNextBoard_Click();
     void mnuNewGame_Click();
+
+    // ---- The board's Options command (Options.cpp) -------------------------
+    // Before the options dialog opens: keeps the settings it may change and
+    // resets OpenedFromBoard, SettingsChanged and NewGameAnswer for it.
+    KeptOptions BeginOptions();
+    // After the dialog has closed: a changed rule set, dice count or player
+    // count starts a new game (asking first while a game is in progress) or,
+    // before the first roll, takes effect at once; a refused new game puts
+    // those three back. A changed status-bar choice re-arranges the bar.
+    void ApplyOptions(const KeptOptions& kept);
 
     // ---- Window-side procedures over the model (board/model) ---------------
     // Opening and keys: the model's part of creating the board window, given

@@ -8,8 +8,11 @@
 #include "board/Artwork.h"
 #include "board/frmQuorvane.h"
 #include "frmAbout.h"
+#include "frmOptions.h"
 #include "frmQuickStart.h"
+#include "frmScores2.h"
 #include "frmSplash.h"
+#include "frmWelcome.h"
 
 #include <QPointer>
 
@@ -21,7 +24,9 @@ namespace {
 QPointer<ui::frmQuorvane> board;
 QPointer<frmSplash> splash;
 
-ui::BoardServices ServicesFor(game::Program& program) {
+} // namespace
+
+ui::BoardServices BoardServicesFor(game::Program& program) {
     ui::BoardServices s;
     s.playSoundAsync = [](const std::string& name) {
         PlaySoundAsync(QString::fromStdString(name));
@@ -38,6 +43,8 @@ ui::BoardServices ServicesFor(game::Program& program) {
     s.openQuickStart = [&program](QWidget* b) { frmQuickStart::ShowFromBoard(program, b); };
     s.closeQuickStart = [] { frmQuickStart::CloseIfOpen(); };
     s.openAbout = [&program](QWidget* b) { frmAbout::Open(program, b); };
+    s.openOptions = [&program](QWidget* b) { frmOptions::ShowModal(program, b); };
+    s.showTopScores = [&program](QWidget* b) { frmScores2::ShowModal(program, b); };
     s.openHelp = [&program](QWidget* b) {
         HelpViewer::ShowContents(QString::fromStdString(program.AppPath), b);
     };
@@ -50,12 +57,14 @@ ui::BoardServices ServicesFor(game::Program& program) {
     return s;
 }
 
+namespace {
+
 void ShowBoard(game::Program& program) {
     if (board) {
         board->show();
         return;
     }
-    board = new ui::frmQuorvane(program, ServicesFor(program));
+    board = new ui::frmQuorvane(program, BoardServicesFor(program));
     board->setAttribute(Qt::WA_DeleteOnClose);
     board->setWindowIcon(ui::Artwork::WindowIcon());
     board->show();
@@ -67,6 +76,7 @@ void ShowBoard(game::Program& program) {
 StartupWindows RealWindows(game::Program& program) {
     StartupWindows windows = PlaceholderWindows(program);
     windows.ShowBoardWindow = [&program] { ShowBoard(program); };
+    windows.ShowWelcomeDialog = [&program] { frmWelcome::ShowModal(program); };
     windows.ShowSplash = [&program] {
         splash = new frmSplash([&program] { ShowBoard(program); });
         splash->setAttribute(Qt::WA_DeleteOnClose);

@@ -25,7 +25,8 @@ QPixmap AboutPicture() {
 }
 
 QPixmap WelcomePicture() {
-    return AboutPicture();
+    // The start screen shows the emblem larger than the about box does.
+    return ui::Artwork::Picture(QStringLiteral("dialog"), QSize(184, 184), DeviceRatio());
 }
 
 } // namespace shell

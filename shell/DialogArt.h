@@ -10,7 +10,8 @@ namespace shell {
 // The splash window's background, 378 x 210 pixels.
 QPixmap SplashPicture();
 
-// The picture beside the title of the about box and the welcome dialog.
+// The picture beside the title of the about box, and the same emblem larger
+// for the welcome dialog.
 QPixmap AboutPicture();
 QPixmap WelcomePicture();
 

@@ -3,13 +3,14 @@
 #include "board/Artwork.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
 namespace shell {
 
-void CentreOver(QWidget* dialog, const QWidget* anchor) {
+void CentreOver(QWidget* dialog, const QWidget* anchor, double topDivisor) {
     // Before the dialog is first shown its frame is not known; its own size
     // is then the best measure there is.
     const QSize own = dialog->isVisible() ? dialog->frameGeometry().size() : dialog->size();
@@ -22,8 +23,19 @@ void CentreOver(QWidget* dialog, const QWidget* anchor) {
         return;
     }
     const int left = area.left() + area.width() / 2 - own.width() / 2;
-    const int top = area.top() + area.height() / 2 - own.height() / 2;
+    const int top = area.top() + static_cast<int>(area.height() / topDivisor) -
+                    static_cast<int>(own.height() / topDivisor);
     dialog->move(left, top);
+}
+
+QLabel* LinkLabel(const QString& url, const QString& shown, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::RichText);
+    label->setText(QStringLiteral("<a href=\"%1\" style=\"color:#1a5fb4;\">%2</a>")
+                       .arg(url.toHtmlEscaped(), shown.toHtmlEscaped()));
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
 }
 
 void KeepAbove(QWidget* window, const QWidget* owner) {

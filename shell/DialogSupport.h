@@ -1,19 +1,27 @@
 // What every small dialog of the game shares: centring over the window that
-// opened it, the game's own mouse cursor and the "File Error" text.
+// opened it, the game's own mouse cursor, link labels and the "File Error"
+// text.
 #pragma once
 
 #include <QCursor>
 #include <QString>
 #include <string>
 
+class QLabel;
 class QWidget;
 
 namespace shell {
 
 // Moves `dialog` so that its centre lies on the centre of `anchor` (the board
 // window, or the welcome dialog before the board exists), frames included.
-// With no anchor the dialog is centred on the screen.
-void CentreOver(QWidget* dialog, const QWidget* anchor);
+// With no anchor the dialog is centred on the screen. A `topDivisor` other
+// than 2 moves it up or down: Top = anchor Top + anchor Height / topDivisor -
+// own Height / topDivisor (1.5 sets it lower than centred).
+void CentreOver(QWidget* dialog, const QWidget* anchor, double topDivisor = 2.0);
+
+// A label showing `shown` as a link to `url`; a click on it raises
+// linkActivated and opens nothing by itself.
+QLabel* LinkLabel(const QString& url, const QString& shown, QWidget* parent);
 
 // Keeps a window without a parent above `owner`'s window on screen. Used for
 // the boxes that must stay usable while the board window is disabled.

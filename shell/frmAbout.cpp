@@ -22,20 +22,6 @@ QString SpacedTitle(const QString& title) {
     return letters.join(QLatin1Char(' '));
 }
 
-namespace {
-
-QLabel* LinkLabel(const QString& url, const QString& shown, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::RichText);
-    label->setText(QStringLiteral("<a href=\"%1\" style=\"color:#1a5fb4;\">%2</a>")
-                       .arg(url.toHtmlEscaped(), shown.toHtmlEscaped()));
-    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    label->setCursor(Qt::PointingHandCursor);
-    return label;
-}
-
-} // namespace
-
 frmAbout::frmAbout(const game::Program& program, QWidget* board) : QDialog(nullptr), board_(board) {
     // No parent: a child window would be disabled together with the board.
     setWindowTitle(QStringLiteral("About Quorvane 2.0"));

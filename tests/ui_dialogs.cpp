@@ -1,16 +1,20 @@
 // The picture button and the small dialogs: end of game, winner, about box,
-// splash window, rules viewer and help viewer.
+// splash window, rules viewer and help viewer; the cursor of every dialog.
 #include "board/Twips.h"
 #include "shell/DialogSupport.h"
 #include "shell/EndGameDialogs.h"
 #include "shell/HelpViewer.h"
 #include "shell/HoverCommand.h"
 #include "shell/frmAbout.h"
+#include "shell/frmOptions.h"
 #include "shell/frmQuickStart.h"
+#include "shell/frmScores2.h"
 #include "shell/frmSplash.h"
+#include "shell/frmWelcome.h"
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -224,11 +228,18 @@ TEST(DialogCursor, EveryDialogButTheSplashTakesTheGamesCursor) {
     shell::frmTheWinerIs winner(game::WinnerTexts{}, program, &board);
     shell::frmAbout about(program, &board);
     shell::frmQuickStart rules(program, &board);
-    for (QWidget* dialog : std::initializer_list<QWidget*>{&question, &winner, &about, &rules}) {
+    shell::frmOptions options(program, &board);
+    shell::frmScores2 scores(program, &board);
+    shell::frmWelcome welcome(program);
+    for (QWidget* dialog : std::initializer_list<QWidget*>{&question, &winner, &about, &rules,
+                                                           &options, &scores, &welcome}) {
         EXPECT_EQ(dialog->cursor().shape(), Qt::BitmapCursor)
             << dialog->windowTitle().toStdString();
         EXPECT_EQ(dialog->cursor().hotSpot(), QPoint(3, 4));
     }
+    // The welcome dialog gives it to its check box and that box's frame too.
+    EXPECT_EQ(welcome.Check1->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(welcome.Frame6->cursor().shape(), Qt::BitmapCursor);
     shell::frmSplash splash([] {});
     EXPECT_NE(splash.cursor().shape(), Qt::BitmapCursor);
 }
