@@ -13,6 +13,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -171,10 +172,12 @@ protected:
         return p;
     }
 
-    // Waits until the program holds the lock, i.e. has got past its check.
+    // Waits until the program holds the lock, i.e. has got past its check:
+    // the lock file exists and already names its owner (a file that was just
+    // created is empty for a moment).
     bool HoldsLock() {
-        return QTest::qWaitFor([this] { return QFile::exists(runtime.path() + "/quorvane.lock"); },
-                               10000);
+        return QTest::qWaitFor(
+            [this] { return QFileInfo(runtime.path() + "/quorvane.lock").size() > 0; }, 10000);
     }
 
     QTemporaryDir runtime;
