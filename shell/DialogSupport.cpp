@@ -1,4 +1,7 @@
 #include "DialogSupport.h"
+#include "AppInfo.h"
+#include <QFrame>
+#include <QGridLayout>
 
 #include "board/Artwork.h"
 
@@ -56,6 +59,23 @@ void ApplyDialogCursor(QWidget* dialog, const std::string& appPath) {
 
 QString FileErrorText(int errorNumber, const QString& description) {
     return QString::number(errorNumber) + description + QStringLiteral("Cannot open file");
+}
+
+LinkRows MakeLinkRows(QFrame* frame) {
+    LinkRows rows;
+    rows.Label1 = new QLabel(QStringLiteral("Web site:"), frame);
+    rows.lblWebSite = LinkLabel(WebSiteAddress(), WebSiteAddress(), frame);
+    rows.Label2 = new QLabel(QStringLiteral("E-Mail:"), frame);
+    rows.lblemail = LinkLabel(QStringLiteral("mailto:") + AuthorMail(), AuthorMail(), frame);
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(12, 10, 12, 10);
+    grid->setHorizontalSpacing(12);
+    grid->addWidget(rows.Label1, 0, 0);
+    grid->addWidget(rows.lblWebSite, 0, 1);
+    grid->addWidget(rows.Label2, 1, 0);
+    grid->addWidget(rows.lblemail, 1, 1);
+    grid->setColumnStretch(1, 1);
+    return rows;
 }
 
 } // namespace shell

@@ -8,6 +8,8 @@
 #include <string>
 
 class QLabel;
+class QFrame;
+class QLabel;
 class QWidget;
 
 namespace shell {
@@ -22,6 +24,16 @@ void CentreOver(QWidget* dialog, const QWidget* anchor, double topDivisor = 2.0)
 // A label showing `shown` as a link to `url`; a click on it raises
 // linkActivated and opens nothing by itself.
 QLabel* LinkLabel(const QString& url, const QString& shown, QWidget* parent);
+
+// The "Web site:" and "E-Mail:" rows of the welcome and about boxes, laid out
+// in `frame`; the two link labels report a click through linkActivated.
+struct LinkRows {
+    QLabel* Label1;
+    QLabel* lblWebSite;
+    QLabel* Label2;
+    QLabel* lblemail;
+};
+LinkRows MakeLinkRows(QFrame* frame);
 
 // Keeps a window without a parent above `owner`'s window on screen. Used for
 // the boxes that must stay usable while the board window is disabled.

@@ -41,13 +41,6 @@ frmAbout::frmAbout(const game::Program& program, QWidget* board) : QDialog(nullp
 
     lblVersion = new QLabel(QStringLiteral("Version 2.0"), this);
 
-    Label1 = new QLabel(QStringLiteral("Web site:"), this);
-    lblWebSite = LinkLabel(WebSiteAddress(), WebSiteAddress(), this);
-    Label2 = new QLabel(QStringLiteral("E-Mail:"), this);
-    lblemail = LinkLabel(QStringLiteral("mailto:") + AuthorMail(), AuthorMail(), this);
-    connect(lblWebSite, &QLabel::linkActivated, this, &frmAbout::lblWebSite_Click);
-    connect(lblemail, &QLabel::linkActivated, this, &frmAbout::lblemail_Click);
-
     cmdClose = new QPushButton(QStringLiteral("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setMinimumSize(110, 34);
@@ -56,14 +49,13 @@ frmAbout::frmAbout(const game::Program& program, QWidget* board) : QDialog(nullp
 
     auto* links = new QFrame(this);
     links->setFrameShape(QFrame::StyledPanel);
-    auto* linkGrid = new QGridLayout(links);
-    linkGrid->setContentsMargins(12, 10, 12, 10);
-    linkGrid->setHorizontalSpacing(12);
-    linkGrid->addWidget(Label1, 0, 0);
-    linkGrid->addWidget(lblWebSite, 0, 1);
-    linkGrid->addWidget(Label2, 1, 0);
-    linkGrid->addWidget(lblemail, 1, 1);
-    linkGrid->setColumnStretch(1, 1);
+    const LinkRows rows = MakeLinkRows(links);
+    Label1 = rows.Label1;
+    lblWebSite = rows.lblWebSite;
+    Label2 = rows.Label2;
+    lblemail = rows.lblemail;
+    connect(lblWebSite, &QLabel::linkActivated, this, &frmAbout::lblWebSite_Click);
+    connect(lblemail, &QLabel::linkActivated, this, &frmAbout::lblemail_Click);
 
     auto* text = new QVBoxLayout;
     text->setSpacing(6);

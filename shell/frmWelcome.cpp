@@ -91,20 +91,13 @@ frmWelcome::frmWelcome(game::Program& program) : QDialog(nullptr), program_(prog
     Frame2 = new QFrame(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setFrameShape(QFrame::StyledPanel);
-    Label1 = new QLabel(QStringLiteral("Web site:"), Frame2);
-    lblWebSite = LinkLabel(WebSiteAddress(), WebSiteAddress(), Frame2);
-    Label2 = new QLabel(QStringLiteral("E-Mail:"), Frame2);
-    lblemail = LinkLabel(QStringLiteral("mailto:") + AuthorMail(), AuthorMail(), Frame2);
+    const LinkRows rows = MakeLinkRows(Frame2);
+    Label1 = rows.Label1;
+    lblWebSite = rows.lblWebSite;
+    Label2 = rows.Label2;
+    lblemail = rows.lblemail;
     connect(lblWebSite, &QLabel::linkActivated, this, &frmWelcome::lblWebSite_Click);
     connect(lblemail, &QLabel::linkActivated, this, &frmWelcome::lblemail_Click);
-    auto* linkGrid = new QGridLayout(Frame2);
-    linkGrid->setContentsMargins(12, 10, 12, 10);
-    linkGrid->setHorizontalSpacing(12);
-    linkGrid->addWidget(Label1, 0, 0);
-    linkGrid->addWidget(lblWebSite, 0, 1);
-    linkGrid->addWidget(Label2, 1, 0);
-    linkGrid->addWidget(lblemail, 1, 1);
-    linkGrid->setColumnStretch(1, 1);
 
     Frame6 = new QFrame(this);
     Frame6->setObjectName(QStringLiteral("Frame6"));
