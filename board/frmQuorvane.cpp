@@ -514,6 +514,10 @@ void frmQuorvane::Pause(int ms) {
     // The frame must be on screen before the wait begins; input waits.
     SyncAll();
     repaint();
+    if (services_.wait) {
+        services_.wait(ms);
+        return;
+    }
     QThread::msleep(static_cast<unsigned long>(ms));
 }
 
@@ -543,6 +547,9 @@ void frmQuorvane::CloseBoardWindow() {
 }
 
 double frmQuorvane::Random() {
+    if (services_.random) {
+        return services_.random();
+    }
     return std::uniform_real_distribution<double>(0.0, 1.0)(random_);
 }
 

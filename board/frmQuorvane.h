@@ -41,6 +41,11 @@ struct BoardServices {
     std::function<void()> visitWebSite;
     std::function<void()> sendMailToAuthor;
     std::function<QCursor(const QString& appPath)> loadCursor;
+    // For tests: where the dice's random numbers come from (else a generator
+    // seeded from the clock) and how a pause waits once the frame is on
+    // screen (else the thread sleeps).
+    std::function<double()> random;
+    std::function<void(int ms)> wait;
 };
 
 class frmQuorvane : public QMainWindow, public game::Host {
