@@ -5,6 +5,7 @@
 #include "board/model/Design.h"
 
 #include <QAbstractButton>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -135,8 +136,12 @@ QFont FontFor(ControlKind kind, int rowPixels) {
     const int size = std::max(8, static_cast<int>(std::lround(rowPixels * 0.6)));
     font.setPixelSize(size);
     switch (kind) {
-    case ControlKind::Total:
     case ControlKind::GrandTotal:
+        // The game's result: as large as its low row allows.
+        font.setPixelSize(std::max(8, static_cast<int>(std::lround(rowPixels * 0.9))));
+        font.setBold(true);
+        break;
+    case ControlKind::Total:
     case ControlKind::Title:
         font.setBold(true);
         break;
@@ -301,7 +306,15 @@ void BoardView::SyncEntry(const Entry& entry) {
         if (label->text() != text) {
             label->setText(text);
         }
-        const QFont font = FontFor(entry.named.kind, geometry.height());
+        QFont font = FontFor(entry.named.kind, geometry.height());
+        // A row title too long for its frame gets a smaller font rather than
+        // losing its last letters.
+        if (entry.named.kind == ControlKind::Title) {
+            const int room = geometry.width() - 2 * label->indent() - 2;
+            while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(text) > room) {
+                font.setPixelSize(font.pixelSize() - 1);
+            }
+        }
         if (label->font() != font) {
             label->setFont(font);
         }

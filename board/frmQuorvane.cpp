@@ -261,23 +261,24 @@ void frmQuorvane::BuildToolbar() {
 }
 
 void frmQuorvane::BuildStatusBar() {
+    // The panels are children of the bar placed by hand, side by side at
+    // their widths in twips, rather than items of the bar's own layout,
+    // which would add margins above and below them: the bar is exactly as
+    // tall as the design's status bar.
     for (int i = 1; i <= 5; ++i) {
-        auto* label = new QLabel(this);
+        auto* label = new QLabel(statusBar());
         label->setObjectName(QStringLiteral("StatusBar1.Panel%1").arg(i));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setTextFormat(Qt::PlainText);
-        if (i == 5) {
-            statusBar()->addPermanentWidget(label);
-        } else {
-            statusBar()->addWidget(label);
-        }
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setIndent(TwipsToPixels(45));
         panels_[i] = label;
     }
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->setFixedHeight(TwipsToPixels(game::DesignStatusBarTwips) + 4);
+    statusBar()->setFixedHeight(TwipsToPixels(game::DesignStatusBarTwips));
     QFont small = statusBar()->font();
-    small.setPixelSize(std::max(8, TwipsToPixels(155)));
+    small.setPixelSize(std::max(8, TwipsToPixels(150)));
     statusBar()->setFont(small);
 }
 
@@ -326,6 +327,14 @@ void frmQuorvane::SyncToolbar() {
 
 void frmQuorvane::SyncStatusBar() {
     const game::StatusBar& bar = board_.StatusBar1;
+    // Panels 1 to 4 run from the left edge in their order, each a little
+    // narrower than its width to leave a gap; the clock panel ends at the
+    // right edge.
+    const int gap = std::max(1, TwipsToPixels(30));
+    const int barWidth = TwipsToPixels(game::ClientWidthTwips(board_.Width));
+    const int top = std::max(1, TwipsToPixels(15));
+    const int height = TwipsToPixels(game::DesignStatusBarTwips) - top;
+    int left = 0;
     for (int i = 1; i <= 5; ++i) {
         const game::StatusPanel& panel = bar.Panels[i];
         QLabel* label = panels_[i];
@@ -334,11 +343,16 @@ void frmQuorvane::SyncStatusBar() {
             label->setText(text);
         }
         const int width = TwipsToPixels(panel.Width);
-        if (label->minimumWidth() != width || label->maximumWidth() != width) {
-            label->setFixedWidth(width);
+        const QRect place = i == 5 ? QRect(barWidth - width, top, width, height)
+                                   : QRect(left, top, std::max(0, width - gap), height);
+        if (label->geometry() != place) {
+            label->setGeometry(place);
         }
         if (label->isHidden() == panel.Visible) {
             label->setVisible(panel.Visible);
+        }
+        if (panel.Visible) {
+            left += width;
         }
     }
     if (statusBar()->isHidden() == bar.Visible) {
