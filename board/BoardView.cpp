@@ -356,7 +356,26 @@ void BoardView::Sync() {
             }
         }
     }
-    update();
+    // The view paints only the column titles and the rules itself; it is
+    // repainted when they change, not on every clock tick.
+    std::vector<int> painted = PaintedState();
+    if (painted != painted_) {
+        painted_ = std::move(painted);
+        update();
+    }
+}
+
+std::vector<int> BoardView::PaintedState() const {
+    std::vector<int> state;
+    for (const game::Control* c : {&board_.lblDown[0], &board_.lblUp[0], &board_.lblRand[0],
+                                   &board_.lblOblg[0], &board_.cmdRand[0]}) {
+        state.insert(state.end(), {c->Visible ? 1 : 0, c->Left, c->Top, c->Width});
+    }
+    for (const game::NamedLine& named : lines_) {
+        const game::Line& line = *named.line;
+        state.insert(state.end(), {line.Visible ? 1 : 0, line.X1, line.Y1, line.X2, line.Y2});
+    }
+    return state;
 }
 
 void BoardView::paintEvent(QPaintEvent*) {

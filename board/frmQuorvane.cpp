@@ -37,6 +37,10 @@ frmQuorvane::frmQuorvane(game::Program& program, BoardServices services, QWidget
       game_(board_, prog_, *this),
       random_(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay())) {
     setObjectName("frmQuorvane");
+    // The menus are drawn by the game's own style inside the window, never
+    // handed to a desktop-wide menu bar; asking the desktop for one would
+    // also open a session-bus connection before the window can show.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     BuildMenus();
     BuildToolbar();
@@ -321,7 +325,11 @@ void frmQuorvane::SyncToolbar() {
         const game::ToolButton& button = board_.Toolbar2.Buttons[i];
         action->setEnabled(button.Enabled);
         action->setVisible(button.Visible);
-        action->setIcon(ToolbarIcon(button.Image));
+        // A new icon repaints the button: only when the picture changes.
+        if (toolbarImages_[i] != button.Image) {
+            toolbarImages_[i] = button.Image;
+            action->setIcon(ToolbarIcon(button.Image));
+        }
     }
 }
 

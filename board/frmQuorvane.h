@@ -107,6 +107,7 @@ private:
     std::map<std::string, QAction*> actions_;
     std::map<std::string, game::MenuItem*> menuItems_;
     QLabel* panels_[6] = {};
+    int toolbarImages_[10] = {}; // the picture each toolbar button shows
     QTimer* tmrTimeElapsed_ = nullptr;
     QTimer* tmrRollDice_ = nullptr;
     QTimer* tmrGameOver_ = nullptr;

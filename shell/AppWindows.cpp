@@ -11,6 +11,8 @@
 #include "frmQuickStart.h"
 #include "frmSplash.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPointer>
 
 namespace shell {
@@ -50,6 +52,24 @@ ui::BoardServices ServicesFor(game::Program& program) {
     return s;
 }
 
+// Starts loading the sound effects at the player's first press of a mouse
+// button or a key: the board opens without touching the audio system, and
+// the effects load while the first click or key is still being handled.
+class WarmUpSoundOnFirstInput : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress) {
+            WarmUpSoundLater(0);
+            QCoreApplication::instance()->removeEventFilter(this);
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 void ShowBoard(game::Program& program) {
     if (board) {
         board->show();
@@ -59,7 +79,8 @@ void ShowBoard(game::Program& program) {
     board->setAttribute(Qt::WA_DeleteOnClose);
     board->setWindowIcon(ui::Artwork::WindowIcon());
     board->show();
-    WarmUpSoundLater();
+    QCoreApplication::instance()->installEventFilter(
+        new WarmUpSoundOnFirstInput(QCoreApplication::instance()));
 }
 
 } // namespace
