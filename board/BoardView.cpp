@@ -154,6 +154,35 @@ QFont FontFor(ControlKind kind, int rowPixels) {
     return font;
 }
 
+// A row title ("Sub Total ", "(Max-Min)xOnes"): drawn in a smaller font
+// when its text is too long for its frame, rather than losing its last
+// letters. The text is measured when it is painted, where the font is needed
+// anyway, so that measuring never holds up the window's first appearance.
+class TitleLabel : public QLabel {
+public:
+    explicit TitleLabel(QWidget* parent) : QLabel(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QRect room = contentsRect().adjusted(indent(), 0, -indent() - 2, 0);
+        QFont font = this->font();
+        const int advance = QFontMetrics(font).horizontalAdvance(text());
+        if (advance > room.width() && room.width() > 0 && font.pixelSize() > 8) {
+            // Text width grows with the font size: start from the
+            // proportional size, then step down while rounding leaves it wide.
+            int size = std::max(8, font.pixelSize() * room.width() / advance);
+            font.setPixelSize(size);
+            while (size > 8 && QFontMetrics(font).horizontalAdvance(text()) > room.width()) {
+                font.setPixelSize(--size);
+            }
+        }
+        painter.setFont(font);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(room, static_cast<int>(alignment()), text());
+    }
+};
+
 } // namespace
 
 BoardView::BoardView(game::Board& board, QWidget* parent)
@@ -251,7 +280,7 @@ QWidget* BoardView::CreateWidget(const game::NamedControl& named) {
         return button;
     }
     default: {
-        auto* label = new QLabel(this);
+        auto* label = named.kind == ControlKind::Title ? new TitleLabel(this) : new QLabel(this);
         label->setMargin(0);
         label->setIndent(
             named.kind == ControlKind::RowName || named.kind == ControlKind::Title ? 4 : 0);
@@ -306,15 +335,7 @@ void BoardView::SyncEntry(const Entry& entry) {
         if (label->text() != text) {
             label->setText(text);
         }
-        QFont font = FontFor(entry.named.kind, geometry.height());
-        // A row title too long for its frame gets a smaller font rather than
-        // losing its last letters.
-        if (entry.named.kind == ControlKind::Title) {
-            const int room = geometry.width() - 2 * label->indent() - 2;
-            while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(text) > room) {
-                font.setPixelSize(font.pixelSize() - 1);
-            }
-        }
+        const QFont font = FontFor(entry.named.kind, geometry.height());
         if (label->font() != font) {
             label->setFont(font);
         }

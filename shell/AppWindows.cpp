@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
+#include <QTimer>
 
 namespace shell {
 
@@ -77,8 +78,14 @@ void ShowBoard(game::Program& program) {
     }
     board = new ui::frmQuorvane(program, ServicesFor(program));
     board->setAttribute(Qt::WA_DeleteOnClose);
-    board->setWindowIcon(ui::Artwork::WindowIcon());
     board->show();
+    // The window icon is painted in seven sizes; it follows the first frame
+    // rather than holding the window back.
+    QTimer::singleShot(0, board, [] {
+        if (board) {
+            board->setWindowIcon(ui::Artwork::WindowIcon());
+        }
+    });
     QCoreApplication::instance()->installEventFilter(
         new WarmUpSoundOnFirstInput(QCoreApplication::instance()));
 }
