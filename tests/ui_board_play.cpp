@@ -1,6 +1,6 @@
-// Playing on the real board window with the mouse and the keyboard: a whole
-// one-column game, holding and releasing dice, the two keys, the hint button
-// and undo and redo from the toolbar.
+// Playing on the real board window with the mouse and the keyboard: whole
+// one-column games for one and two players, holding and releasing dice, the
+// two keys, the hint button and undo and redo from the toolbar.
 #include "BoardWindow.h"
 
 #include <QTimer>
@@ -224,6 +224,60 @@ TEST_F(BoardPlay, UndoAndRedoFromTheToolbarTakeBackAndReplayAMove) {
     Roll({1, 2, 3, 4, 5});
     EXPECT_FALSE(ToolEnabled("tbUndo"));
     EXPECT_FALSE(ToolEnabled("tbRedo"));
+}
+
+} // namespace
+
+namespace {
+
+using testing_support::BoardWindowTest;
+
+class BoardTwoPlayers : public BoardWindowTest {};
+
+TEST_F(BoardTwoPlayers, TurnsAlternateAndTheFinishedBoardsCanBeViewedButNotRolled) {
+    Open(4, 1, 2);
+    EXPECT_EQ(window->windowTitle(), "Quorvane - Player 1");
+    EXPECT_EQ(PanelText(1), "Player 1  ");
+    for (int row = 0; row < 13; ++row) {
+        SCOPED_TRACE(row);
+        // Player 1: the first roll by Enter, later ones by the Next Player
+        // button, which also hands the board over.
+        ScriptRoll({1, 1, 2, 3, 4});
+        if (row == 0) {
+            Key(Qt::Key_Return);
+        } else {
+            ASSERT_TRUE(W("cmdNextPlayer")->isVisible());
+            Click("cmdNextPlayer");
+        }
+        EXPECT_EQ(window->windowTitle(), "Quorvane - Player 1");
+        EXPECT_EQ(PanelText(1), "Player 1  ");
+        EXPECT_EQ(Text("lblRand(0)"), row == 0 ? "" : "2") << "player 1's own sheet";
+        Click(Named("cmdRand", row));
+        ASSERT_TRUE(W("cmdNextPlayer")->isVisible());
+
+        // Player 2: Enter carries out the turn change and rolls.
+        ScriptRoll({2, 2, 2, 3, 4});
+        Key(Qt::Key_Return);
+        EXPECT_FALSE(W("cmdNextPlayer")->isVisible());
+        EXPECT_EQ(window->windowTitle(), "Quorvane - Player 2");
+        EXPECT_EQ(PanelText(1), "Player 2  ");
+        EXPECT_EQ(Text("lblRand(0)"), row == 0 ? "" : "0") << "player 2's own sheet";
+        Click(Named("cmdRand", row));
+        EXPECT_EQ(unscriptedDraws, 0);
+    }
+    EXPECT_EQ(finishQuestions, 2) << "each player's last turn took one roll";
+    EXPECT_EQ(winnerDialogs, 1);
+    EXPECT_TRUE(W("cmdShowNextBoard")->isVisible());
+    EXPECT_FALSE(W("cmdNextPlayer")->isVisible());
+
+    // Enter does nothing now; the viewer shows player 1's board.
+    const auto dice = Dice();
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Dice(), dice);
+    EXPECT_EQ(unscriptedDraws, 0);
+    Click("cmdShowNextBoard");
+    EXPECT_EQ(window->windowTitle(), "Quorvane - Player 1");
+    EXPECT_EQ(PanelText(1), "Player 1  ");
 }
 
 } // namespace
