@@ -21,13 +21,13 @@ static double now_ms(void) {
     return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
 }
 
-static long status_field(pid_t pid, const char *task, const char *field) {
+static long status_field(pid_t pid, const char* task, const char* field) {
     char path[128];
     if (task)
         snprintf(path, sizeof path, "/proc/%d/task/%s/status", (int)pid, task);
     else
         snprintf(path, sizeof path, "/proc/%d/status", (int)pid);
-    FILE *f = fopen(path, "r");
+    FILE* f = fopen(path, "r");
     if (!f)
         return -1;
     char line[256];
@@ -47,11 +47,11 @@ static long status_field(pid_t pid, const char *task, const char *field) {
 static long switches(pid_t pid) {
     char path[64];
     snprintf(path, sizeof path, "/proc/%d/task", (int)pid);
-    DIR *dir = opendir(path);
+    DIR* dir = opendir(path);
     if (!dir)
         return -1;
     long total = 0;
-    struct dirent *e;
+    struct dirent* e;
     while ((e = readdir(dir)) != NULL) {
         if (e->d_name[0] == '.')
             continue;
@@ -63,14 +63,14 @@ static long switches(pid_t pid) {
     return total;
 }
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     if (argc < 4) {
         fprintf(stderr, "usage: mapwatch SETTLE_MS IDLE_MS program [arguments...]\n");
         return 2;
     }
     int settle = atoi(argv[1]);
     int idle = atoi(argv[2]);
-    Display *dpy = XOpenDisplay(NULL);
+    Display* dpy = XOpenDisplay(NULL);
     if (!dpy) {
         fprintf(stderr, "mapwatch: no X display\n");
         return 2;

@@ -137,6 +137,15 @@ TEST_F(BoardPlay, HeldDiceKeepTheirFacesAndComeBackWhenReleased) {
 
 TEST_F(BoardPlay, EnterRollsLikeAClickAndSpaceOnlyMinimises) {
     Open(4, 4, 1);
+    // No control of the board takes the keyboard focus, so the two keys
+    // always reach the window itself (a focused button would take Space and
+    // Enter as its own click).
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        if (child->isVisible()) {
+            EXPECT_EQ(child->focusPolicy() & Qt::TabFocus, 0)
+                << child->metaObject()->className() << " " << child->objectName().toStdString();
+        }
+    }
     ScriptRoll({3, 3, 3, 3, 3});
     Key(Qt::Key_Return);
     EXPECT_TRUE(randoms.empty());
