@@ -4,9 +4,12 @@
 
 #include "board/ArtPaint.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <QScreen>
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -201,9 +204,17 @@ QIcon Artwork::Icon(const QString& key, QSize logicalSize) {
     if (!HasPicture(key)) {
         return QIcon();
     }
+    // The 1x picture, and a 2x one only when a screen is finer than 1x: a
+    // plain screen never pays for pictures it does not show.
     QIcon icon;
     icon.addPixmap(Picture(key, logicalSize, 1.0));
-    icon.addPixmap(Picture(key, logicalSize, 2.0));
+    qreal finest = 1.0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        finest = std::max(finest, screen->devicePixelRatio());
+    }
+    if (finest > 1.0) {
+        icon.addPixmap(Picture(key, logicalSize, 2.0));
+    }
     return icon;
 }
 

@@ -47,8 +47,9 @@ public:
     // True when `key` names a picture.
     static bool HasPicture(const QString& key);
 
-    // An icon holding the picture at 1x and 2x, for toolbars, menus and
-    // list headers. Null for an unknown key.
+    // An icon holding the picture at 1x, and at 2x when a screen has a
+    // device-pixel ratio above 1, for toolbars, menus and list headers. Null
+    // for an unknown key.
     static QIcon Icon(const QString& key, QSize logicalSize);
     static QIcon Icon(const QString& key);
 

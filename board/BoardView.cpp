@@ -5,6 +5,7 @@
 #include "board/model/Design.h"
 
 #include <QAbstractButton>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -135,8 +136,12 @@ QFont FontFor(ControlKind kind, int rowPixels) {
     const int size = std::max(8, static_cast<int>(std::lround(rowPixels * 0.6)));
     font.setPixelSize(size);
     switch (kind) {
-    case ControlKind::Total:
     case ControlKind::GrandTotal:
+        // The game's result: as large as its low row allows.
+        font.setPixelSize(std::max(8, static_cast<int>(std::lround(rowPixels * 0.9))));
+        font.setBold(true);
+        break;
+    case ControlKind::Total:
     case ControlKind::Title:
         font.setBold(true);
         break;
@@ -148,6 +153,35 @@ QFont FontFor(ControlKind kind, int rowPixels) {
     }
     return font;
 }
+
+// A row title ("Sub Total ", "(Max-Min)xOnes"): drawn in a smaller font
+// when its text is too long for its frame, rather than losing its last
+// letters. The text is measured when it is painted, where the font is needed
+// anyway, so that measuring never holds up the window's first appearance.
+class TitleLabel : public QLabel {
+public:
+    explicit TitleLabel(QWidget* parent) : QLabel(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QRect room = contentsRect().adjusted(indent(), 0, -indent() - 2, 0);
+        QFont font = this->font();
+        const int advance = QFontMetrics(font).horizontalAdvance(text());
+        if (advance > room.width() && room.width() > 0 && font.pixelSize() > 8) {
+            // Text width grows with the font size: start from the
+            // proportional size, then step down while rounding leaves it wide.
+            int size = std::max(8, font.pixelSize() * room.width() / advance);
+            font.setPixelSize(size);
+            while (size > 8 && QFontMetrics(font).horizontalAdvance(text()) > room.width()) {
+                font.setPixelSize(--size);
+            }
+        }
+        painter.setFont(font);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(room, static_cast<int>(alignment()), text());
+    }
+};
 
 } // namespace
 
@@ -246,7 +280,7 @@ QWidget* BoardView::CreateWidget(const game::NamedControl& named) {
         return button;
     }
     default: {
-        auto* label = new QLabel(this);
+        auto* label = named.kind == ControlKind::Title ? new TitleLabel(this) : new QLabel(this);
         label->setMargin(0);
         label->setIndent(
             named.kind == ControlKind::RowName || named.kind == ControlKind::Title ? 4 : 0);
@@ -343,7 +377,26 @@ void BoardView::Sync() {
             }
         }
     }
-    update();
+    // The view paints only the column titles and the rules itself; it is
+    // repainted when they change, not on every clock tick.
+    std::vector<int> painted = PaintedState();
+    if (painted != painted_) {
+        painted_ = std::move(painted);
+        update();
+    }
+}
+
+std::vector<int> BoardView::PaintedState() const {
+    std::vector<int> state;
+    for (const game::Control* c : {&board_.lblDown[0], &board_.lblUp[0], &board_.lblRand[0],
+                                   &board_.lblOblg[0], &board_.cmdRand[0]}) {
+        state.insert(state.end(), {c->Visible ? 1 : 0, c->Left, c->Top, c->Width});
+    }
+    for (const game::NamedLine& named : lines_) {
+        const game::Line& line = *named.line;
+        state.insert(state.end(), {line.Visible ? 1 : 0, line.X1, line.Y1, line.X2, line.Y2});
+    }
+    return state;
 }
 
 void BoardView::paintEvent(QPaintEvent*) {

@@ -50,11 +50,14 @@ private:
 
     QWidget* CreateWidget(const game::NamedControl& named);
     void SyncEntry(const Entry& entry);
+    // What paintEvent draws from the model, to tell when to repaint.
+    std::vector<int> PaintedState() const;
 
     game::Board& board_;
     double scale_;
     std::vector<Entry> entries_;
     std::vector<game::NamedLine> lines_;
+    std::vector<int> painted_;
     int captureColumn_ = game::colNone;
     int captureRow_ = 0;
 };

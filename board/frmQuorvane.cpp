@@ -38,6 +38,10 @@ frmQuorvane::frmQuorvane(game::Program& program, BoardServices services, QWidget
       game_(board_, prog_, *this),
       random_(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay())) {
     setObjectName("frmQuorvane");
+    // The menus are drawn by the game's own style inside the window, never
+    // handed to a desktop-wide menu bar; asking the desktop for one would
+    // also open a session-bus connection before the window can show.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     BuildMenus();
     BuildToolbar();
@@ -273,23 +277,24 @@ void frmQuorvane::SetupMenuImages() {
 }
 
 void frmQuorvane::BuildStatusBar() {
+    // The panels are children of the bar placed by hand, side by side at
+    // their widths in twips, rather than items of the bar's own layout,
+    // which would add margins above and below them: the bar is exactly as
+    // tall as the design's status bar.
     for (int i = 1; i <= 5; ++i) {
-        auto* label = new QLabel(this);
+        auto* label = new QLabel(statusBar());
         label->setObjectName(QStringLiteral("StatusBar1.Panel%1").arg(i));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setTextFormat(Qt::PlainText);
-        if (i == 5) {
-            statusBar()->addPermanentWidget(label);
-        } else {
-            statusBar()->addWidget(label);
-        }
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setIndent(TwipsToPixels(45));
         panels_[i] = label;
     }
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->setFixedHeight(TwipsToPixels(game::DesignStatusBarTwips) + 4);
+    statusBar()->setFixedHeight(TwipsToPixels(game::DesignStatusBarTwips));
     QFont small = statusBar()->font();
-    small.setPixelSize(std::max(8, TwipsToPixels(155)));
+    small.setPixelSize(std::max(8, TwipsToPixels(150)));
     statusBar()->setFont(small);
 }
 
@@ -332,12 +337,24 @@ void frmQuorvane::SyncToolbar() {
         const game::ToolButton& button = board_.Toolbar2.Buttons[i];
         action->setEnabled(button.Enabled);
         action->setVisible(button.Visible);
-        action->setIcon(ToolbarIcon(button.Image));
+        // A new icon repaints the button: only when the picture changes.
+        if (toolbarImages_[i] != button.Image) {
+            toolbarImages_[i] = button.Image;
+            action->setIcon(ToolbarIcon(button.Image));
+        }
     }
 }
 
 void frmQuorvane::SyncStatusBar() {
     const game::StatusBar& bar = board_.StatusBar1;
+    // Panels 1 to 4 run from the left edge in their order, each a little
+    // narrower than its width to leave a gap; the clock panel ends at the
+    // right edge.
+    const int gap = std::max(1, TwipsToPixels(30));
+    const int barWidth = TwipsToPixels(game::ClientWidthTwips(board_.Width));
+    const int top = std::max(1, TwipsToPixels(15));
+    const int height = TwipsToPixels(game::DesignStatusBarTwips) - top;
+    int left = 0;
     for (int i = 1; i <= 5; ++i) {
         const game::StatusPanel& panel = bar.Panels[i];
         QLabel* label = panels_[i];
@@ -346,11 +363,16 @@ void frmQuorvane::SyncStatusBar() {
             label->setText(text);
         }
         const int width = TwipsToPixels(panel.Width);
-        if (label->minimumWidth() != width || label->maximumWidth() != width) {
-            label->setFixedWidth(width);
+        const QRect place = i == 5 ? QRect(barWidth - width, top, width, height)
+                                   : QRect(left, top, std::max(0, width - gap), height);
+        if (label->geometry() != place) {
+            label->setGeometry(place);
         }
         if (label->isHidden() == panel.Visible) {
             label->setVisible(panel.Visible);
+        }
+        if (panel.Visible) {
+            left += width;
         }
     }
     if (statusBar()->isHidden() == bar.Visible) {
@@ -526,6 +548,10 @@ void frmQuorvane::Pause(int ms) {
     // The frame must be on screen before the wait begins; input waits.
     SyncAll();
     repaint();
+    if (services_.wait) {
+        services_.wait(ms);
+        return;
+    }
     QThread::msleep(static_cast<unsigned long>(ms));
 }
 
@@ -555,6 +581,9 @@ void frmQuorvane::CloseBoardWindow() {
 }
 
 double frmQuorvane::Random() {
+    if (services_.random) {
+        return services_.random();
+    }
     return std::uniform_real_distribution<double>(0.0, 1.0)(random_);
 }
 

@@ -43,6 +43,11 @@ struct BoardServices {
     std::function<void()> visitWebSite;
     std::function<void()> sendMailToAuthor;
     std::function<QCursor(const QString& appPath)> loadCursor;
+    // For tests: where the dice's random numbers come from (else a generator
+    // seeded from the clock) and how a pause waits once the frame is on
+    // screen (else the thread sleeps).
+    std::function<double()> random;
+    std::function<void(int ms)> wait;
 };
 
 class frmQuorvane : public QMainWindow, public game::Host {
@@ -112,6 +117,7 @@ private:
     std::map<std::string, QAction*> actions_;
     std::map<std::string, game::MenuItem*> menuItems_;
     QLabel* panels_[6] = {};
+    int toolbarImages_[10] = {}; // the picture each toolbar button shows
     QTimer* tmrTimeElapsed_ = nullptr;
     QTimer* tmrRollDice_ = nullptr;
     QTimer* tmrGameOver_ = nullptr;

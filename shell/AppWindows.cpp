@@ -14,7 +14,10 @@
 #include "frmSplash.h"
 #include "frmWelcome.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPointer>
+#include <QTimer>
 
 namespace shell {
 
@@ -59,6 +62,24 @@ ui::BoardServices BoardServicesFor(game::Program& program) {
 
 namespace {
 
+// Starts loading the sound effects at the player's first press of a mouse
+// button or a key: the board opens without touching the audio system, and
+// the effects load while the first click or key is still being handled.
+class WarmUpSoundOnFirstInput : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress) {
+            WarmUpSoundLater(0);
+            QCoreApplication::instance()->removeEventFilter(this);
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 void ShowBoard(game::Program& program) {
     if (board) {
         board->show();
@@ -66,9 +87,16 @@ void ShowBoard(game::Program& program) {
     }
     board = new ui::frmQuorvane(program, BoardServicesFor(program));
     board->setAttribute(Qt::WA_DeleteOnClose);
-    board->setWindowIcon(ui::Artwork::WindowIcon());
     board->show();
-    WarmUpSoundLater();
+    // The window icon is painted in seven sizes; it follows the first frame
+    // rather than holding the window back.
+    QTimer::singleShot(0, board, [] {
+        if (board) {
+            board->setWindowIcon(ui::Artwork::WindowIcon());
+        }
+    });
+    QCoreApplication::instance()->installEventFilter(
+        new WarmUpSoundOnFirstInput(QCoreApplication::instance()));
 }
 
 } // namespace
