@@ -401,6 +401,19 @@ std::vector<int> BoardView::PaintedState() const {
 
 void BoardView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // A faint box behind every shown cell and total, so that the empty
+    // places of the sheet read as a grid.
+    painter.setPen(QPen(QColor(62, 74, 96), 1));
+    painter.setBrush(QColor(30, 38, 54));
+    for (const Entry& entry : entries_) {
+        const game::ControlKind kind = entry.named.kind;
+        if ((kind == ControlKind::Cell || kind == ControlKind::Total ||
+             kind == ControlKind::GrandTotal) &&
+            entry.named.control->Visible) {
+            painter.drawRect(entry.widget->geometry().adjusted(1, 1, -2, -2));
+        }
+    }
+    painter.setBrush(Qt::NoBrush);
     // Column titles in the strip above the sheet, over each shown column.
     struct Title {
         const game::RowLabels* cells;
