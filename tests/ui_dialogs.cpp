@@ -449,7 +449,7 @@ TEST_F(RulesViewer, LoadsBothRuleSetsFromTheProgram) {
     EXPECT_EQ(viewer.windowTitle(), QStringLiteral("Quick Start"));
     const QString text = viewer.RichTextBox1->toPlainText();
     for (const char* needle :
-         {"Down", "Up", "Rand", "Oblg", "announce", "(Max-Min)xOnes", "35", "63", "Yahtzee",
+         {"Down", "Up", "Free", "Call", "announce", "(Max-Min)xOnes", "35", "63", "Yahtzee",
           "Six dice", "Undo", "Redo", "Hints", "Top scores"}) {
         EXPECT_TRUE(text.contains(QLatin1String(needle), Qt::CaseInsensitive)) << needle;
     }
