@@ -124,6 +124,9 @@ frmQuorvane::frmQuorvane(game::Program& program, BoardServices services, QWidget
 frmQuorvane::~frmQuorvane() = default;
 
 void frmQuorvane::Run(const std::function<void()>& handler) {
+    // Whether the window takes input is the window's own business (the about
+    // box switches it off); the game only reads it.
+    board_.Enabled = isEnabled();
     handler();
     SyncAll();
 }
@@ -401,9 +404,6 @@ void frmQuorvane::SyncWindow() {
     const QString caption = Text(board_.Caption);
     if (windowTitle() != caption) {
         setWindowTitle(caption);
-    }
-    if (isEnabled() != board_.Enabled) {
-        setEnabled(board_.Enabled);
     }
     // The model's Height counts the frame and the menu bar; the window's own
     // size here is the client area plus Qt's menu bar.
