@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QWindow>
+#include <cmath>
 
 namespace ui {
 
@@ -127,6 +128,9 @@ void frmQuorvane::Run(const std::function<void()>& handler) {
     // Whether the window takes input is the window's own business (the about
     // box switches it off); the game only reads it.
     board_.Enabled = isEnabled();
+    // Where the user has moved the window; New Game records it.
+    board_.Left = static_cast<int>(std::lround(PixelsToTwips(x())));
+    board_.Top = static_cast<int>(std::lround(PixelsToTwips(y())));
     handler();
     SyncAll();
 }
