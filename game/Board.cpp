@@ -90,7 +90,7 @@ Board::Board() {
 
     cmdNextPlayer.Caption = "Next Player";
     cmdNextPlayer.Visible = false;
-    cmdShowNextBoard.Caption = "    Show      Player 1's  Board";
+    cmdShowNextBoard.Caption = ShowPlayer1BoardCaption;
     cmdShowNextBoard.Visible = false;
 
     lblTimeElapsed.Visible = false;

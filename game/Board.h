@@ -42,6 +42,13 @@ enum ColumnCode : int {
 
 using RowLabels = std::array<Control, RowCount>;
 
+// Captions that the game also reads back as state: the board window's caption
+// tells whose turn it is, the board viewer's caption which sheet it brings next.
+inline constexpr const char* PlayerOneCaption = "Quorvane - Player 1";
+inline constexpr const char* PlayerTwoCaption = "Quorvane - Player 2";
+inline constexpr const char* ShowPlayer1BoardCaption = "    Show      Player 1's  Board";
+inline constexpr const char* ShowPlayer2BoardCaption = "    Show      Player 2's  Board";
+
 // The waiting player's sheet of a two-player game. 2000 marks an empty cell
 // or column total, 3000 an empty grand total.
 struct SavedSheet {

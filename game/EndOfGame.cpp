@@ -94,7 +94,7 @@ void Game::GameOver() {
 
         // The board viewer: player 2's sheet is on screen, so the first click
         // must bring player 1's.
-        board.cmdShowNextBoard.Caption = "    Show      Player 1's  Board";
+        board.cmdShowNextBoard.Caption = ShowPlayer1BoardCaption;
         board.cmdShowNextBoard.Visible = true;
         board.cmdShowNextBoard.Enabled = true;
     }

@@ -87,7 +87,7 @@ void Game::mnuNewGame_Click() {
     // viewer and Next Player belong to the game that is left, also when the
     // new game has one player only: a viewer left on offer would swap a
     // stale sheet into the new game and keep Enter from rolling.
-    board.cmdShowNextBoard.Caption = "    Show      Player 1's  Board";
+    board.cmdShowNextBoard.Caption = ShowPlayer1BoardCaption;
     board.cmdShowNextBoard.Visible = false;
     board.cmdShowNextBoard.Enabled = false;
     board.cmdNextPlayer.Visible = false;
@@ -95,7 +95,7 @@ void Game::mnuNewGame_Click() {
         board.OtherPlayerTotal = 0;
         panels[1].Text = FixedText10(settings.Player1);
         panels[3].Text = "0 : 0";
-        board.Caption = "Quorvane - Player 1";
+        board.Caption = PlayerOneCaption;
     }
 
     if (settings.hintAllways) {

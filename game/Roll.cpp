@@ -51,12 +51,12 @@ void Game::picRollDices_MouseUp(std::int16_t, std::int16_t, float, float) {
         for (int column = colDown; column <= colOblg; ++column) {
             board.SecondPlayerTurn[column] = !board.SecondPlayerTurn[column];
         }
-        if (board.Caption == "Quorvane - Player 1" &&
+        if (board.Caption == PlayerOneCaption &&
             board.StatusBar1.Panels[1].Text == prog.Settings.Player1) {
-            board.Caption = "Quorvane - Player 2";
+            board.Caption = PlayerTwoCaption;
             turnChange = 2;
         } else {
-            board.Caption = "Quorvane - Player 1";
+            board.Caption = PlayerOneCaption;
             turnChange = 3;
         }
         board.cmdNextPlayer.Visible = false;

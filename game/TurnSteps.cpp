@@ -47,7 +47,7 @@ void RollButtonOff(Board& board) {
 
 std::string PlayersTotalsText(const Board& board) {
     const std::string other = std::to_string(board.OtherPlayerTotal);
-    if (board.Caption == "Quorvane - Player 2") {
+    if (board.Caption == PlayerTwoCaption) {
         return other + " : " + board.lblGrandTotal.Caption;
     }
     return board.lblGrandTotal.Caption + " : " + other;

@@ -14,9 +14,6 @@ namespace {
 constexpr std::int32_t EmptyCellMark = 2000;  // an empty cell or column total
 constexpr std::int32_t EmptyGrandMark = 3000; // an empty grand total
 
-const char* const ShowPlayer1Board = "    Show      Player 1's  Board";
-const char* const ShowPlayer2Board = "    Show      Player 2's  Board";
-
 // Exchanges one label with its saved value: an empty text leaves as the empty
 // mark, and only a saved value below the mark comes back as text.
 void SwapLabel(Control& label, std::int32_t& saved, std::int32_t emptyMark) {
@@ -91,14 +88,14 @@ void Game::SwapPlayerSheet1Column() {
 void Game::cmdShowNextBoard_Click() {
     const GameSettings& settings = prog.Settings;
     auto& panels = board.StatusBar1.Panels;
-    if (board.cmdShowNextBoard.Caption == ShowPlayer1Board) {
-        board.cmdShowNextBoard.Caption = ShowPlayer2Board;
-        board.Caption = "Quorvane - Player 1";
+    if (board.cmdShowNextBoard.Caption == ShowPlayer1BoardCaption) {
+        board.cmdShowNextBoard.Caption = ShowPlayer2BoardCaption;
+        board.Caption = PlayerOneCaption;
         panels[1].Text = FixedText10(settings.Player1);
         panels[3].Text = std::to_string(prog.Player2Total);
     } else {
-        board.cmdShowNextBoard.Caption = ShowPlayer1Board;
-        board.Caption = "Quorvane - Player 2";
+        board.cmdShowNextBoard.Caption = ShowPlayer1BoardCaption;
+        board.Caption = PlayerTwoCaption;
         panels[1].Text = FixedText10(settings.Player2);
         panels[3].Text = std::to_string(prog.Player1Total);
     }

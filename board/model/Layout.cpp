@@ -158,7 +158,7 @@ void Game::SetControls() {
     SetSheetHeight();
 
     if (s.NumberOfPlayers == 2) {
-        board.Caption = "Quorvane - Player 1";
+        board.Caption = PlayerOneCaption;
         board.StatusBar1.Panels[3].Text = "0 : 0";
     } else {
         board.Caption = "Quorvane 2.0";
