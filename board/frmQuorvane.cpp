@@ -457,7 +457,6 @@ void frmQuorvane::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    closing_ = true;
     if (services_.saveSettings) {
         services_.saveSettings();
     }

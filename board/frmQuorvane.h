@@ -123,7 +123,6 @@ private:
     QTimer* tmrGameOver_ = nullptr;
     QTimer* tmrAnimation_ = nullptr;
     std::mt19937 random_;
-    bool closing_ = false;
     QCursor oldCursor_;
 };
 

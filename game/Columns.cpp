@@ -158,10 +158,7 @@ void WriteOblg(Game& game, int Index) {
     board.OblgWritten = true;
     // The hold flags' copy stays the one the announcement took.
     for (int die = 0; die <= prog.LastDie; ++die) {
-        board.picDice[die].Visible = true;
-        board.picDice[die].Enabled = false;
-        board.PicDiceOff[die].Visible = false;
-        prog.DieFree[die] = true;
+        turn::IdleFreeDie(board, prog, die);
         board.DiceSnapshot[die] = board.Dice[die];
     }
     game.ScoreRow(Index);
@@ -220,10 +217,7 @@ void Game::ResetTurn() {
     board.RollCount = 0;
     for (int die = 0; die <= prog.LastDie; ++die) {
         board.DieFreeSnapshot[die] = prog.DieFree[die];
-        board.picDice[die].Enabled = false;
-        board.picDice[die].Visible = true;
-        board.PicDiceOff[die].Visible = false;
-        prog.DieFree[die] = true;
+        turn::IdleFreeDie(board, prog, die);
         board.DiceSnapshot[die] = board.Dice[die];
     }
 }

@@ -101,8 +101,7 @@ void Game::GameOver() {
 
     // Both sheets are full after a two-player game too: a roll would offer
     // no cell, so the roll button is switched off in either game.
-    board.picRollDices.Enabled = false;
-    board.picRollDices.Picture = board.picRollOff.Picture;
+    turn::RollButtonOff(board);
 
     turn::WithdrawUndoRedo(board);
 

@@ -1,6 +1,7 @@
 // New Game: leaves the running or finished game and prepares a fresh board
 // whose cells come back through the reveal animation.
 #include "Game.h"
+#include "TurnSteps.h"
 
 namespace game {
 
@@ -50,10 +51,7 @@ void Game::mnuNewGame_Click() {
         board.Dice[die] = 0;
         board.DiceSnapshot[die] = 0;
         board.DieFreeSnapshot[die] = false;
-        prog.DieFree[die] = true;
-        board.picDice[die].Enabled = false;
-        board.picDice[die].Visible = true;
-        board.PicDiceOff[die].Visible = false;
+        turn::IdleFreeDie(board, prog, die);
     }
 
     board.UpperBonusGiven.fill(false);
@@ -74,10 +72,7 @@ void Game::mnuNewGame_Click() {
     panels[3].Text = "";
     panels[4].Text = "";
 
-    for (int lamp = 0; lamp < 3; ++lamp) {
-        board.picRound[lamp].Visible = false;
-        board.picRoundBG[lamp].Visible = true;
-    }
+    turn::SetLamps(board, 0);
     board.picRollDices.Visible = true;
     board.picRollDices.Picture = board.picRollDice.Picture;
 
@@ -137,10 +132,7 @@ void Game::mnuNewGame_Click() {
     board.FirstRollPending = true;
     board.RollAllowed = true;
     board.picRollDices.Enabled = true;
-    board.Toolbar2.Buttons[3].Enabled = false;
-    board.Toolbar2.Buttons[4].Enabled = false;
-    board.mnuUndoUndo.Enabled = false;
-    board.mnuUndoRedo.Enabled = false;
+    turn::WithdrawUndoRedo(board);
     board.tmrRollDice.Enabled = true;
     board.tmrGameOver.Enabled = false;
 }

@@ -1,6 +1,7 @@
 // The board's Options command around its dialog: what it keeps before the
 // dialog opens and how it applies the result to the board and the game.
 #include "Game.h"
+#include "TurnSteps.h"
 
 namespace game {
 
@@ -41,10 +42,7 @@ void Game::ApplyOptions(const KeptOptions& kept) {
             // Before the first roll the new dice count shows at once.
             prog.LastDie = s.NumberOfDice;
             for (int die = 0; die <= prog.LastDie && die < DieCount; ++die) {
-                prog.DieFree[die] = true;
-                board.picDice[die].Visible = true;
-                board.picDice[die].Enabled = false;
-                board.PicDiceOff[die].Visible = false;
+                turn::IdleFreeDie(board, prog, die);
             }
             SetControls();
         }

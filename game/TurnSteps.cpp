@@ -28,6 +28,13 @@ void WithdrawUndoRedo(Board& board) {
     board.mnuUndoRedo.Enabled = false;
 }
 
+void IdleFreeDie(Board& board, Program& prog, int die) {
+    board.picDice[die].Enabled = false;
+    board.picDice[die].Visible = true;
+    board.PicDiceOff[die].Visible = false;
+    prog.DieFree[die] = true;
+}
+
 void SetLamps(Board& board, int lit) {
     for (int k = 0; k < 3; ++k) {
         board.picRound[k].Visible = k < lit;

@@ -1,7 +1,7 @@
 // Small steps that the column handlers, the roll, the dice holds and undo all
-// take the same way: the undo and redo offer, the roll lamps, the roll
-// button's looks, the two-player totals line, and how a handler goes on
-// after the end-of-game check.
+// take the same way: the undo and redo offer, a die between turns, the roll
+// lamps, the roll button's looks, the two-player totals line, and how a
+// handler goes on after the end-of-game check.
 #pragma once
 
 #include "Board.h"
@@ -18,6 +18,10 @@ void OfferUndo(Board& board);
 void OfferRedo(Board& board);
 // A roll withdraws both commands.
 void WithdrawUndoRedo(Board& board);
+
+// A die between turns: free, its free look shown and not clickable, its
+// held look hidden.
+void IdleFreeDie(Board& board, Program& prog, int die);
 
 // Lights lamps 0 to lit - 1 and darkens the others.
 void SetLamps(Board& board, int lit);

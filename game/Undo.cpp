@@ -234,9 +234,7 @@ void Game::mnuUndoUndo_Click() {
     // 15 to 17.
     board.RedoColumn = board.CurrentColumn;
     board.CurrentColumn = colNone;
-    board.Toolbar2.Buttons[4].Key = "tbRedo";
-    board.Toolbar2.Buttons[4].Enabled = true;
-    board.mnuUndoRedo.Enabled = true;
+    turn::OfferRedo(board);
     if (prog.SoundOn) {
         PlaySoundAsync("undo");
     }
@@ -308,9 +306,7 @@ void Game::mnuUndoRedo_Click() {
     // and not once the move has ended the sheet (its total is entered).
     const bool sheetEnded = board.GameIsOver || board.Round >= MovesPerSheet();
     if (moveStands && !sheetEnded) {
-        board.Toolbar2.Buttons[3].Key = "tbUndo";
-        board.Toolbar2.Buttons[3].Enabled = true;
-        board.mnuUndoUndo.Enabled = true;
+        turn::OfferUndo(board);
     }
     if (prog.SoundOn) {
         PlaySoundAsync("redo");

@@ -1,6 +1,7 @@
 // The model's part of opening the board window and of the two keys it
 // answers. The window itself installs the cursor and the menu pictures.
 #include "Game.h"
+#include "TurnSteps.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,17 +33,11 @@ void Game::Form_Load(int screenWidthTwips, int screenHeightTwips) {
     // The dice of the first game; none can be set aside before the first roll.
     const int lastDie = std::min(prog.LastDie, DieCount - 1);
     for (int die = 0; die <= lastDie; ++die) {
-        prog.DieFree[die] = true;
-        board.picDice[die].Visible = true;
-        board.picDice[die].Enabled = false;
-        board.PicDiceOff[die].Visible = false;
+        turn::IdleFreeDie(board, prog, die);
     }
 
     // Nothing to undo or redo yet.
-    board.Toolbar2.Buttons[3].Enabled = false;
-    board.Toolbar2.Buttons[4].Enabled = false;
-    board.mnuUndoUndo.Enabled = false;
-    board.mnuUndoRedo.Enabled = false;
+    turn::WithdrawUndoRedo(board);
 
     // The clock counts from here for the rest of the run.
     board.lblTimeElapsed.Caption = "00:00:00";
