@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -59,6 +60,11 @@ void ApplyDialogCursor(QWidget* dialog, const std::string& appPath) {
 
 QString FileErrorText(int errorNumber, const QString& description) {
     return QString::number(errorNumber) + description + QStringLiteral("Cannot open file");
+}
+
+void ShowOpenScoresError(QWidget* parent, const QString& problem, const QString& fileName) {
+    QMessageBox::information(parent, QStringLiteral("Open scores"),
+                             problem + QStringLiteral("Cannot open ") + fileName);
 }
 
 LinkRows MakeLinkRows(QFrame* frame) {

@@ -7,7 +7,6 @@
 #include <QString>
 #include <string>
 
-class QLabel;
 class QFrame;
 class QLabel;
 class QWidget;
@@ -49,6 +48,10 @@ void ApplyDialogCursor(QWidget* dialog, const std::string& appPath);
 // The text of a failed file open as the game reports it: the error number,
 // the system's description and "Cannot open file", joined without blanks.
 QString FileErrorText(int errorNumber, const QString& description);
+
+// The "Open scores" box of the top-score tables and the rules viewer: the
+// problem, then "Cannot open " and the file name.
+void ShowOpenScoresError(QWidget* parent, const QString& problem, const QString& fileName);
 
 // Error numbers the game reports for a file that cannot be opened.
 constexpr int FileNotFoundError = 53;

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextBrowser>
@@ -92,11 +91,9 @@ bool frmQuickStart::LoadDocument(const QString& document, QWidget* messageParent
     QFile source(document);
     if (!source.open(QIODevice::ReadOnly)) {
         // The viewer stays open, empty, and can still be closed.
-        QMessageBox::information(messageParent, QStringLiteral("Open scores"),
-                                 QString::number(FileNotFoundError) + source.errorString() +
-                                     QStringLiteral("Cannot open ") +
-                                     QCoreApplication::applicationDirPath() +
-                                     QStringLiteral("/QuickStart.rtf"));
+        ShowOpenScoresError(
+            messageParent, QString::number(FileNotFoundError) + source.errorString(),
+            QCoreApplication::applicationDirPath() + QStringLiteral("/QuickStart.rtf"));
         return false;
     }
     RichTextBox1->setHtml(QString::fromUtf8(source.readAll()));

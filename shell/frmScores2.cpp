@@ -361,9 +361,7 @@ void frmScores2::SetColumnHeaders() {
 }
 
 void frmScores2::ShowFileProblem(const std::string& problem) {
-    QMessageBox::information(this, QStringLiteral("Open scores"),
-                             QString::fromStdString(problem) + QStringLiteral("Cannot open ") +
-                                 fileName_);
+    ShowOpenScoresError(this, QString::fromStdString(problem), fileName_);
 }
 
 void frmScores2::Check1_Click() {
