@@ -131,8 +131,14 @@ void frmQuorvane::Run(const std::function<void()>& handler) {
     // Where the user has moved the window; New Game records it.
     board_.Left = static_cast<int>(std::lround(PixelsToTwips(x())));
     board_.Top = static_cast<int>(std::lround(PixelsToTwips(y())));
+    ++handlersRunning_;
     handler();
+    --handlersRunning_;
     SyncAll();
+    if (handlersRunning_ == 0 && closeAfterHandler_) {
+        closeAfterHandler_ = false;
+        QTimer::singleShot(0, this, [this] { close(); });
+    }
 }
 
 QAction* frmQuorvane::ActionFor(const std::string& key) const {
@@ -451,6 +457,13 @@ void frmQuorvane::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmQuorvane::closeEvent(QCloseEvent* event) {
+    // A close asked for while a handler waits (the last move's sound, a
+    // message box) comes once that handler has ended, so the move finishes.
+    if (handlersRunning_ > 0) {
+        closeAfterHandler_ = true;
+        event->ignore();
+        return;
+    }
     if (prog_.Settings.ConfirmOnExit &&
         MessageBox("Exit Quorvane?", "Confirm", game::MsgButtons::OKCancel,
                    game::MsgIcon::Question) != game::MsgResult::OK) {

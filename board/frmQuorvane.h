@@ -124,6 +124,8 @@ private:
     QTimer* tmrAnimation_ = nullptr;
     std::mt19937 random_;
     QCursor oldCursor_;
+    int handlersRunning_ = 0;
+    bool closeAfterHandler_ = false;
 };
 
 } // namespace ui

@@ -48,6 +48,8 @@ protected:
     int unscriptedDraws = 0;
     std::deque<bool> finishAnswers; // empty: Finish Game
     std::deque<double> randoms;
+    // Runs inside the game's handler whenever it starts a sound.
+    std::function<void(const std::string&)> onSound;
 
     TempFolder programFolder;
     game::Program program;
@@ -68,7 +70,12 @@ protected:
         program.AppPath = programFolder.appPath();
 
         ui::BoardServices s;
-        s.playSoundAsync = [this](const std::string& name) { sounds.push_back(name); };
+        s.playSoundAsync = [this](const std::string& name) {
+            sounds.push_back(name);
+            if (onSound) {
+                onSound(name);
+            }
+        };
         s.playSoundSync = [this](const std::string& name) { sounds.push_back("sync:" + name); };
         s.saveSettings = [this] {
             ++saves;
