@@ -53,46 +53,10 @@ frmQuorvane::frmQuorvane(game::Program& program, BoardServices services, QWidget
     SetupMenuImages();
 
     connect(view_, &BoardView::CellClicked, this, [this](int column, int row) {
-        Run([&] {
-            const auto index = static_cast<std::int16_t>(row);
-            switch (column) {
-            case game::colDown:
-                game_.cmdDown_Click(index);
-                break;
-            case game::colUp:
-                game_.cmdUp_Click(index);
-                break;
-            case game::colRand:
-                game_.cmdRand_Click(index);
-                break;
-            case game::colOblg:
-                game_.cmdOblg_Click(index);
-                break;
-            default:
-                break;
-            }
-        });
+        Run([&] { game_.CellClick(column, static_cast<std::int16_t>(row)); });
     });
     connect(view_, &BoardView::CellMouseMoved, this, [this](int column, int row, float x, float y) {
-        Run([&] {
-            const auto index = static_cast<std::int16_t>(row);
-            switch (column) {
-            case game::colDown:
-                game_.cmdDown_MouseMove(index, 0, 0, x, y);
-                break;
-            case game::colUp:
-                game_.cmdUp_MouseMove(index, 0, 0, x, y);
-                break;
-            case game::colRand:
-                game_.cmdRand_MouseMove(index, 0, 0, x, y);
-                break;
-            case game::colOblg:
-                game_.cmdOblg_MouseMove(index, 0, 0, x, y);
-                break;
-            default:
-                break;
-            }
-        });
+        Run([&] { game_.CellMouseMove(column, static_cast<std::int16_t>(row), x, y); });
     });
     connect(view_, &BoardView::DieClicked, this,
             [this](int die) { Run([&] { game_.picDice_Click(static_cast<std::int16_t>(die)); }); });

@@ -252,4 +252,23 @@ void Game::cmdOblg_Click(std::int16_t Index) {
     }
 }
 
+void Game::CellClick(int column, std::int16_t Index) {
+    switch (column) {
+    case colDown:
+        cmdDown_Click(Index);
+        break;
+    case colUp:
+        cmdUp_Click(Index);
+        break;
+    case colRand:
+        cmdRand_Click(Index);
+        break;
+    case colOblg:
+        cmdOblg_Click(Index);
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace game

@@ -61,6 +61,8 @@ public:
     void cmdUp_Click(std::int16_t Index);
     void cmdRand_Click(std::int16_t Index);
     void cmdOblg_Click(std::int16_t Index);
+    // The click handler of `column`'s cell button in row Index; no column, nothing.
+    void CellClick(int column, std::int16_t Index);
 
     // ---- The roll and holding dice (Roll.cpp, Hold.cpp) --------------------
     void picRollDices_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
@@ -133,6 +135,8 @@ public:
                            float Y);
     void cmdOblg_MouseMove(std::int16_t Index, std::int16_t Button, std::int16_t Shift, float X,
                            float Y);
+    // The mouse-move handler of `column`'s cell button in row Index.
+    void CellMouseMove(int column, std::int16_t Index, float X, float Y);
     void picRollDices_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
     void ReleaseCapture();
 

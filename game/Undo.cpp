@@ -266,18 +266,8 @@ void Game::mnuUndoRedo_Click() {
     const auto tips = board.TipSnapshot;
 
     const auto row = static_cast<std::int16_t>(board.CurrentRow);
-    switch (board.RedoColumn) {
-    case colDown:
-        cmdDown_Click(row);
-        break;
-    case colUp:
-        cmdUp_Click(row);
-        break;
-    case colRand:
-        cmdRand_Click(row);
-        break;
-    case colOblg:
-        cmdOblg_Click(row);
+    CellClick(board.RedoColumn, row);
+    if (board.RedoColumn == colOblg) {
         // The first click announced the row; the second writes it. When the
         // first click already wrote the row (it was still bound) and the
         // end-of-game question took that write back, the undo has set the
@@ -286,9 +276,6 @@ void Game::mnuUndoRedo_Click() {
             prog.RedoInProgress = true;
             cmdOblg_Click(row);
         }
-        break;
-    default:
-        break;
     }
 
     board.TipSnapshot = tips;

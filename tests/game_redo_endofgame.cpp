@@ -127,20 +127,7 @@ struct LastMoveTable : TurnTable {
 
     void Click() {
         const auto index = static_cast<std::int16_t>(box.row);
-        switch (box.column) {
-        case colDown:
-            game.cmdDown_Click(index);
-            break;
-        case colUp:
-            game.cmdUp_Click(index);
-            break;
-        case colRand:
-            game.cmdRand_Click(index);
-            break;
-        default:
-            game.cmdOblg_Click(index);
-            break;
-        }
+        game.CellClick(box.column, index);
     }
 
     // The last turn: its rolls (an Oblg box is announced by the first), then

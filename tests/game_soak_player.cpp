@@ -274,35 +274,9 @@ void SoakPlayer::ClickCell(int column, int row) {
     const bool middleBefore = !board.MiddleTotal(column).Caption.empty();
     if (Chance(0.3)) {
         // The pointer comes onto the button first.
-        switch (column) {
-        case colDown:
-            game.cmdDown_MouseMove(index, 0, 0, 10, 10);
-            break;
-        case colUp:
-            game.cmdUp_MouseMove(index, 0, 0, 10, 10);
-            break;
-        case colRand:
-            game.cmdRand_MouseMove(index, 0, 0, 10, 10);
-            break;
-        default:
-            game.cmdOblg_MouseMove(index, 0, 0, 10, 10);
-            break;
-        }
+        game.CellMouseMove(column, index, 10, 10);
     }
-    switch (column) {
-    case colDown:
-        game.cmdDown_Click(index);
-        break;
-    case colUp:
-        game.cmdUp_Click(index);
-        break;
-    case colRand:
-        game.cmdRand_Click(index);
-        break;
-    default:
-        game.cmdOblg_Click(index);
-        break;
-    }
+    game.CellClick(column, index);
     // A move that won a bonus or completed a middle total is worth taking
     // back and replaying.
     const bool middleNow = !board.MiddleTotal(column).Caption.empty();

@@ -77,4 +77,23 @@ void Game::picRollDices_MouseDown(std::int16_t, std::int16_t, float, float) {
     board.picRollDices.Picture = board.picRollOn.Picture;
 }
 
+void Game::CellMouseMove(int column, std::int16_t Index, float X, float Y) {
+    switch (column) {
+    case colDown:
+        cmdDown_MouseMove(Index, 0, 0, X, Y);
+        break;
+    case colUp:
+        cmdUp_MouseMove(Index, 0, 0, X, Y);
+        break;
+    case colRand:
+        cmdRand_MouseMove(Index, 0, 0, X, Y);
+        break;
+    case colOblg:
+        cmdOblg_MouseMove(Index, 0, 0, X, Y);
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace game
