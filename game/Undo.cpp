@@ -242,7 +242,9 @@ void Game::mnuUndoUndo_Click() {
     // 18.
     if (prog.Settings.NumberOfPlayers == 2) {
         if (board.lblGrandTotal.Caption.empty()) {
-            board.lblGrandTotal.Caption = "0";
+            // Built, not assigned from "0": GCC 12 at -O3 reports a false
+            // -Wrestrict overlap for the assignment of a short literal.
+            board.lblGrandTotal.Caption = std::string(1, '0');
         }
         board.StatusBar1.Panels[3].Text = turn::PlayersTotalsText(board);
     }
