@@ -1,5 +1,6 @@
 // Reading, inserting into, writing and deleting the top-score tables.
 #include "TopScoreFile.h"
+#include "Windows1252.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -127,69 +128,8 @@ std::string TopScoreFileName(const std::string& appPath, int table) {
     return appPath + "scores/scores" + std::to_string(table) + ".dat";
 }
 
-std::string ToLatin1(const std::string& utf8) {
-    std::string out;
-    const auto* s = reinterpret_cast<const unsigned char*>(utf8.data());
-    const std::size_t size = utf8.size();
-    std::size_t i = 0;
-    while (i < size) {
-        const unsigned char lead = s[i];
-        if (lead < 0x80) {
-            out += static_cast<char>(lead);
-            ++i;
-            continue;
-        }
-        int length = 0;
-        std::uint32_t code = 0;
-        std::uint32_t lowest = 0;
-        if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            code = lead & 0x1F;
-            lowest = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            code = lead & 0x0F;
-            lowest = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            code = lead & 0x07;
-            lowest = 0x10000;
-        }
-        bool valid = length > 0 && i + length <= size;
-        for (int k = 1; valid && k < length; ++k) {
-            if ((s[i + k] & 0xC0) != 0x80) {
-                valid = false;
-            } else {
-                code = (code << 6) | (s[i + k] & 0x3F);
-            }
-        }
-        if (!valid || code < lowest) {
-            out += '?'; // a stray or broken byte: skip it alone
-            ++i;
-            continue;
-        }
-        out += code <= 0xFF ? static_cast<char>(code) : '?';
-        i += length;
-    }
-    return out;
-}
-
-std::string FromLatin1(const std::string& latin1) {
-    std::string out;
-    for (char c : latin1) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            out += c;
-        } else {
-            out += static_cast<char>(0xC0 | (byte >> 6));
-            out += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return out;
-}
-
 std::string ScoreText10(const std::string& text) {
-    return FromLatin1(Fixed10Bytes(ToLatin1(text)));
+    return FromWindows1252(Fixed10Bytes(ToWindows1252(text)));
 }
 
 ScoreRecord MakeScoreRecord(const std::string& name, std::int32_t score, const std::string& date) {
@@ -206,8 +146,8 @@ bool IsEmptyPlace(const ScoreRecord& record) {
 
 std::array<unsigned char, ScoreRecordBytes> EncodeScoreRecord(const ScoreRecord& record) {
     std::array<unsigned char, ScoreRecordBytes> bytes{};
-    const std::string name = Fixed10Bytes(ToLatin1(record.Name));
-    const std::string date = Fixed10Bytes(ToLatin1(record.Date));
+    const std::string name = Fixed10Bytes(ToWindows1252(record.Name));
+    const std::string date = Fixed10Bytes(ToWindows1252(record.Date));
     std::copy(name.begin(), name.end(), bytes.begin());
     PutInt32(bytes.data() + TextBytes, record.Score);
     std::copy(date.begin(), date.end(), bytes.begin() + TextBytes + 4);
@@ -216,10 +156,10 @@ std::array<unsigned char, ScoreRecordBytes> EncodeScoreRecord(const ScoreRecord&
 
 ScoreRecord DecodeScoreRecord(const unsigned char* bytes) {
     ScoreRecord record;
-    record.Name = FromLatin1(std::string(reinterpret_cast<const char*>(bytes), TextBytes));
+    record.Name = FromWindows1252(std::string(reinterpret_cast<const char*>(bytes), TextBytes));
     record.Score = GetInt32(bytes + TextBytes);
-    record.Date =
-        FromLatin1(std::string(reinterpret_cast<const char*>(bytes + TextBytes + 4), TextBytes));
+    record.Date = FromWindows1252(
+        std::string(reinterpret_cast<const char*>(bytes + TextBytes + 4), TextBytes));
     return record;
 }
 

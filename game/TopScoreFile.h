@@ -1,8 +1,8 @@
 // The top-score files: one table of the 20 best final totals per rule set and
 // dice count, kept beside the program as 24-byte little-endian records (10-byte
 // name, 32-bit score, 10-byte date) followed by the 32-bit value 1 at byte
-// 480, 484 bytes in all. Names and dates are single-byte Latin-1 text on disk
-// and UTF-8 in memory. Plain C++: the end of a game and the top-score dialog
+// 480, 484 bytes in all. Names and dates are single-byte Windows-1252 text on
+// disk and UTF-8 in memory. Plain C++: the end of a game and the top-score dialog
 // both use this API to read, insert into, write and delete tables.
 #pragma once
 
@@ -28,13 +28,7 @@ int ScoreTableNumber(std::int32_t numberOfColumns, std::int32_t numberOfDice);
 // appPath (with its trailing '/') followed by "scores/scores<table>.dat".
 std::string TopScoreFileName(const std::string& appPath, int table);
 
-// UTF-8 to Latin-1 bytes: a character outside Latin-1, or a byte that is not
-// valid UTF-8, becomes '?'.
-std::string ToLatin1(const std::string& utf8);
-// Latin-1 bytes to UTF-8.
-std::string FromLatin1(const std::string& latin1);
-
-// A name or date as a record field: converted to Latin-1, cut or padded with
+// A name or date as a record field: converted to Windows-1252, cut or padded with
 // blanks to 10 bytes, and brought back to UTF-8 (10 characters).
 std::string ScoreText10(const std::string& text);
 ScoreRecord MakeScoreRecord(const std::string& name, std::int32_t score, const std::string& date);

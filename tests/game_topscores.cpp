@@ -3,6 +3,7 @@
 #include "FakeHost.h"
 #include "TempFolder.h"
 #include "game/TopScoreFile.h"
+#include "game/Windows1252.h"
 
 #include <gtest/gtest.h>
 
@@ -206,29 +207,44 @@ TEST(TopScoreRecords, NamesAndDatesAreCutOrPadded) {
     EXPECT_EQ(MakeScoreRecord("Al", 1, "1/2/26").Date, "1/2/26    ");
 }
 
-TEST(TopScoreRecords, TextsAreLatin1OnDiskAndUtf8InMemory) {
-    EXPECT_EQ(ToLatin1("J\xC3\xBCrgen"), "J\xFCrgen");
-    EXPECT_EQ(ToLatin1("Zo\xC3\xAB\xE2\x82\xAC"), "Zo\xEB?") << "the euro sign is not Latin-1";
-    EXPECT_EQ(ToLatin1("\xF0\x9F\x8E\xB2!"), "?!") << "a four-byte character is one '?'";
-    EXPECT_EQ(ToLatin1("a\xFF"
-                       "b\xC3"),
-              "a?b?")
-        << "broken UTF-8 bytes become '?'";
-    EXPECT_EQ(ToLatin1("\xC0\x80"), "??") << "an overlong form is not a character";
-    EXPECT_EQ(FromLatin1("J\xFCrgen"), "J\xC3\xBCrgen");
-
+TEST(TopScoreRecords, TextsAreWindows1252OnDiskAndUtf8InMemory) {
     // Ten characters fill the field even when they take more UTF-8 bytes.
     const ScoreRecord record = MakeScoreRecord("\xC3\x89milie Z\xC3\xB6llner", 7, "x");
     EXPECT_EQ(record.Name, "\xC3\x89milie Z\xC3\xB6l");
-    const auto bytes = EncodeScoreRecord(record);
+    auto bytes = EncodeScoreRecord(record);
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 10), "\xC9milie Z\xF6l");
     EXPECT_EQ(DecodeScoreRecord(bytes.data()).Name, record.Name);
 
+    // The letters and marks of 0x80 to 0x9F, both ways.
+    const std::string marks = "“Œ€” ‘œ’™";
+    bytes = EncodeScoreRecord(MakeScoreRecord("x", 1, marks));
+    EXPECT_EQ(std::string(bytes.begin() + 14, bytes.end()), "\x93\x8C\x80\x94 \x91\x9C\x92\x99 ");
+    EXPECT_EQ(DecodeScoreRecord(bytes.data()).Date, marks + " ");
+
     Finished f;
-    f.t.prog.Settings.Player1 = "Ma\xC5\x82gorzata"; // the l with stroke is outside Latin-1
+    f.t.prog.Settings.Player1 = "Šime Željko";
     f.Enter(40);
-    EXPECT_EQ(TextAt(ReadBytes(f.file), 0), "Ma?gorzata");
+    const std::string cut = "Šime Željk"; // ten characters
+    EXPECT_EQ(f.t.prog.NewScore.Name, cut);
+    EXPECT_EQ(TextAt(ReadBytes(f.file), 0), "\x8Aime \x8E"
+                                            "eljk");
+    EXPECT_EQ(ReadTopScoreTable(f.file).Places[0].Name, cut);
+
+    // A character that Windows-1252 cannot hold is stored as '?'.
+    f.t.prog.Settings.Player1 = "Małgorzata";
+    f.Enter(30);
+    EXPECT_EQ(TextAt(ReadBytes(f.file), 24), "Ma?gorzata");
     EXPECT_EQ(f.t.prog.NewScore.Name, "Ma?gorzata");
+    EXPECT_EQ(ToWindows1252("\xC2\x80|\xF0\x9F\x8E\xB2|a\xFF|\xC3|\xC0\x80"), "?|?|a?|?|??")
+        << "a control of 0x80-0x9F, a four-byte character, broken and overlong UTF-8";
+    EXPECT_EQ(FromWindows1252("\x81\x8D\x8F\x90\x9D\xFF"), "?????ÿ") << "bytes with no character";
+
+    // A table written elsewhere with Windows-1252 names reads back.
+    auto foreign = EncodeScoreRecord(MakeScoreRecord("", 500, "1.2.2026"));
+    const std::string name = "\x84\x8A\x9A\x8E\x9E\x9F\x85\x96\x97\x93";
+    std::copy(name.begin(), name.end(), foreign.begin());
+    WriteBytes(f.file, Bytes(foreign.begin(), foreign.end()));
+    EXPECT_EQ(ReadTopScoreTable(f.file).Places[0].Name, "„ŠšŽžŸ…–—“");
 }
 
 TEST(TopScoreFileFormat, WrittenTableReadsBackFieldByField) {
