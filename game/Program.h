@@ -39,6 +39,13 @@ struct ScoreRecord {
     std::string Date = std::string(1, '\0') + std::string(9, ' ');
 };
 
+// What became of a finished game's score in the top-score table.
+enum class TopScoreOutcome {
+    Compared,        // compared with the table; entered when it took a place
+    TableUnreadable, // the table could not be read, so nothing was compared
+    NotSaved,        // it took a place, but the table could not be written
+};
+
 struct Program {
     GameSettings Settings;
 
@@ -62,6 +69,7 @@ struct Program {
     ScoreRecord NewScore;
     std::int32_t NewScoreValue = 0;
     std::int32_t NewScorePosition = -1;
+    TopScoreOutcome NewScoreOutcome = TopScoreOutcome::Compared;
     bool ShowNewScore = false;
     bool OpenedFromBoard = false;
 

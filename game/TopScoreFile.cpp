@@ -277,6 +277,12 @@ std::string WriteTopScoreTable(const std::string& fileName, const TopScorePlaces
     }
     PutInt32(bytes.data() + TrailerOffset, 1);
 
+    // The rename below would replace a table that its owner protected.
+    if (::access(fileName.c_str(), W_OK) != 0 && errno != ENOENT) {
+        return "The top-score file may not be written (" + Reason(errno) +
+               "); it was left as it is. ";
+    }
+
     const std::string temporary = fileName + ".tmp";
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) {
@@ -317,17 +323,35 @@ std::string DeleteTopScoreTable(const std::string& fileName) {
     return "";
 }
 
+std::string TopScoreReadMessage(const TopScoreTable& table, const std::string& fileName) {
+    if (table.Problem.empty()) {
+        return "";
+    }
+    const char* tail = table.State == TopScoreFileState::Unreadable ? "Cannot open " : "File: ";
+    return table.Problem + tail + fileName;
+}
+
 TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord& record) {
     TopScoreEntry entry;
     TopScoreTable table = ReadTopScoreTable(fileName);
-    entry.Problem = table.Problem;
     if (table.State == TopScoreFileState::Unreadable) {
-        return entry; // its places are unknown: writing would lose them
+        // Its places are unknown: nothing is compared, and writing would lose them.
+        entry.Outcome = TopScoreOutcome::TableUnreadable;
+        entry.Message = TopScoreReadMessage(table, fileName);
+        return entry;
     }
-    entry.Place = InsertTopScore(table.Places, record);
-    if (entry.Place != -1 || table.State != TopScoreFileState::Clean) {
-        entry.Problem += WriteTopScoreTable(fileName, table.Places);
+    const int place = InsertTopScore(table.Places, record);
+    if (place != -1 || table.State != TopScoreFileState::Clean) {
+        const std::string failure = WriteTopScoreTable(fileName, table.Places);
+        if (!failure.empty()) {
+            // The table on disk is as it was, so the score holds no place in it.
+            entry.Outcome = place != -1 ? TopScoreOutcome::NotSaved : TopScoreOutcome::Compared;
+            entry.Message = table.Problem + failure + "Cannot save " + fileName;
+            return entry;
+        }
     }
+    entry.Place = place;
+    entry.Message = TopScoreReadMessage(table, fileName);
     return entry;
 }
 

@@ -66,8 +66,9 @@ int InsertTopScore(TopScorePlacesArray& places, const ScoreRecord& record);
 
 // Writes a full 484-byte table, creating the folder when it is missing. The
 // bytes go to a temporary file beside the table that is then renamed over it,
-// so the old table stays whole when anything fails. Returns a plain
-// description of the failure ending in ". ", or the empty text.
+// so the old table stays whole when anything fails; a table file the user
+// may not write is left as it is. Returns a plain description of the failure
+// ending in ". ", or the empty text.
 std::string WriteTopScoreTable(const std::string& fileName, const TopScorePlacesArray& places);
 
 bool TopScoreFileExists(const std::string& fileName);
@@ -76,14 +77,25 @@ bool TopScoreFileExists(const std::string& fileName);
 // description of the failure ending in ". ", or the empty text.
 std::string DeleteTopScoreTable(const std::string& fileName);
 
+// The text of the "Open scores" message about a table as read: its problem,
+// then "Cannot open " and the file name when it could not be read, or
+// "File: " and the file name when it was read despite damage. Empty when the
+// table was missing or clean.
+std::string TopScoreReadMessage(const TopScoreTable& table, const std::string& fileName);
+
 struct TopScoreEntry {
-    int Place = -1;      // 1 to 20, or -1 when the score took no place
-    std::string Problem; // everything that went wrong, for one message; empty when nothing
+    int Place = -1; // 1 to 20; -1 when the score took no place or was not saved
+    TopScoreOutcome Outcome = TopScoreOutcome::Compared;
+    // Everything that went wrong, as the text of one message ending in the
+    // file's name ("Cannot save " when the table could not be written); empty
+    // when nothing did.
+    std::string Message;
 };
 
 // The insertion of a finished game: reads the table, inserts the record and
 // writes the table back when it changed or the file needed repair. An
-// unreadable file is left untouched.
+// unreadable file is left untouched. A place is reported only once the table
+// holding it has been saved.
 TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord& record);
 
 } // namespace game

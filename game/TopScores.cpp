@@ -23,12 +23,12 @@ void Game::EnterTopScore() {
     prog.NewScore = MakeScoreRecord(name, score, host.TodayText());
 
     const TopScoreEntry entry = EnterTopScoreInFile(fileName, prog.NewScore);
-    if (!entry.Problem.empty()) {
-        host.MessageBox(entry.Problem + "Cannot open " + fileName, "Open scores", MsgButtons::OK,
-                        MsgIcon::Information);
+    if (!entry.Message.empty()) {
+        host.MessageBox(entry.Message, "Open scores", MsgButtons::OK, MsgIcon::Information);
     }
 
     prog.NewScorePosition = entry.Place;
+    prog.NewScoreOutcome = entry.Outcome;
     prog.OpenedFromBoard = true;
     prog.ShowNewScore = true;
 }

@@ -62,9 +62,12 @@ QString FileErrorText(int errorNumber, const QString& description) {
     return QString::number(errorNumber) + description + QStringLiteral("Cannot open file");
 }
 
+void ShowOpenScoresMessage(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, QStringLiteral("Open scores"), text);
+}
+
 void ShowOpenScoresError(QWidget* parent, const QString& problem, const QString& fileName) {
-    QMessageBox::information(parent, QStringLiteral("Open scores"),
-                             problem + QStringLiteral("Cannot open ") + fileName);
+    ShowOpenScoresMessage(parent, problem + QStringLiteral("Cannot open ") + fileName);
 }
 
 LinkRows MakeLinkRows(QFrame* frame) {

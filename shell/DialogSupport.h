@@ -49,8 +49,10 @@ void ApplyDialogCursor(QWidget* dialog, const std::string& appPath);
 // the system's description and "Cannot open file", joined without blanks.
 QString FileErrorText(int errorNumber, const QString& description);
 
-// The "Open scores" box of the top-score tables and the rules viewer: the
-// problem, then "Cannot open " and the file name.
+// The "Open scores" box of the top-score tables and the rules viewer.
+void ShowOpenScoresMessage(QWidget* parent, const QString& text);
+// The same box for a file that could not be opened: the problem, then
+// "Cannot open " and the file name.
 void ShowOpenScoresError(QWidget* parent, const QString& problem, const QString& fileName);
 
 // Error numbers the game reports for a file that cannot be opened.

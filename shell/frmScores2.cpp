@@ -237,11 +237,15 @@ void frmScores2::Form_Load(QWidget* anchor) {
 
     loading_ = true;
     fileName_ = TableFile(tableAtLoad_);
+    // After a game the insertion has just read this table and told whatever
+    // was wrong with it: the list shows it without a second message.
+    quietLoad_ = program_.ShowNewScore;
     if (!game::TopScoreFileExists(fileName_.toStdString())) {
         ShowEmptyTable();
     } else {
         LoadScoresTable();
     }
+    quietLoad_ = false;
     SSTab1->setCurrentIndex(tableAtLoad_ - 1);
     // The selection above is the only tab change that must not load a table;
     // from here on every change does, from the keyboard as from the mouse.
@@ -256,6 +260,20 @@ void frmScores2::Form_Load(QWidget* anchor) {
     const QString score = QString::number(program_.NewScoreValue);
     const int place = program_.NewScorePosition;
     const bool audible = program_.SoundOn && !program_.RedoInProgress;
+    // A score that was not compared or not saved holds no place: no
+    // highlight, no fanfare, and no sound that would say it was too low.
+    if (program_.NewScoreOutcome == game::TopScoreOutcome::TableUnreadable) {
+        lblScore->setText(QStringLiteral("  Your score of  ") + score +
+                          QStringLiteral(" points was not entered: the top \r\n"
+                                         "   scores table could not be read."));
+        return;
+    }
+    if (program_.NewScoreOutcome == game::TopScoreOutcome::NotSaved) {
+        lblScore->setText(QStringLiteral("  Your score of  ") + score +
+                          QStringLiteral(" points could not be saved in the \r\n"
+                                         "   top scores table."));
+        return;
+    }
     if (place < 1 || place > game::TopScorePlaces) {
         lblScore->setText(QStringLiteral("  Your score of  ") + score +
                           QStringLiteral(" points was not good enough to get on the  \r\n"
@@ -335,8 +353,8 @@ void frmScores2::LoadScoresTable() {
     for (int place = 1; place <= game::TopScorePlaces; ++place) {
         AddRow(place, &table.Places[static_cast<std::size_t>(place - 1)]);
     }
-    if (!table.Problem.empty()) {
-        ShowFileProblem(table.Problem);
+    if (!quietLoad_) {
+        ShowFileMessage(game::TopScoreReadMessage(table, fileName_.toStdString()));
     }
 }
 
@@ -360,8 +378,10 @@ void frmScores2::SetColumnHeaders() {
     }
 }
 
-void frmScores2::ShowFileProblem(const std::string& problem) {
-    ShowOpenScoresError(this, QString::fromStdString(problem), fileName_);
+void frmScores2::ShowFileMessage(const std::string& message) {
+    if (!message.empty()) {
+        ShowOpenScoresMessage(this, QString::fromStdString(message));
+    }
 }
 
 void frmScores2::Check1_Click() {
@@ -382,7 +402,7 @@ void frmScores2::cmdClearTable_Click() {
     const std::string problem = game::DeleteTopScoreTable(fileName_.toStdString());
     if (!problem.empty()) {
         // The table is still there: it stays on show and can be tried again.
-        ShowFileProblem(problem);
+        ShowFileMessage(problem + "Cannot delete " + fileName_.toStdString());
         return;
     }
     LVScores->setRowCount(0);

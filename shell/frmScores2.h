@@ -85,7 +85,7 @@ private:
     void Form_Load(QWidget* anchor);
     void AddRow(int place, const game::ScoreRecord* record);
     QString TableFile(int table) const;
-    void ShowFileProblem(const std::string& problem);
+    void ShowFileMessage(const std::string& message);
     // Moves the lines, buttons and check box for one mode; heights in twips.
     void ArrangeForMode(double buttonsTop, double lineY, double checkTop, double height);
     void PlaceLine(QFrame* line, double x1, double y1, double x2, double y2);
@@ -95,6 +95,7 @@ private:
     QString fileName_;
     int tableAtLoad_ = 1;
     bool loading_ = false;
+    bool quietLoad_ = false; // a table problem the game has already told
     std::int32_t tickCount_ = 0;
     int shownTab_ = -1;
 };

@@ -9,6 +9,8 @@
 
 #include <random>
 
+#include <unistd.h>
+
 using namespace game;
 using testing_support::ReadBytes;
 using testing_support::Table;
@@ -76,16 +78,47 @@ struct Finished {
     std::vector<int> Stored() { return ScoresIn(ReadTopScoreTable(file).Places); }
 };
 
-void ExpectOneOpenScoresMessage(const Finished& f) {
+// One "Open scores" box whose text ends in `tail` and the table's file name.
+void ExpectOneOpenScoresMessage(const Finished& f, const std::string& tail) {
     ASSERT_EQ(f.t.host.messages.size(), 1u);
     const auto& message = f.t.host.messages[0];
     EXPECT_EQ(message.title, "Open scores");
     EXPECT_EQ(message.buttons, MsgButtons::OK);
     EXPECT_EQ(message.icon, MsgIcon::Information);
-    const std::string tail = "Cannot open " + f.file;
-    ASSERT_GT(message.text.size(), tail.size());
-    EXPECT_EQ(message.text.substr(message.text.size() - tail.size()), tail);
+    const std::string end = tail + f.file;
+    ASSERT_GT(message.text.size(), end.size()) << message.text;
+    EXPECT_EQ(message.text.substr(message.text.size() - end.size()), end) << message.text;
 }
+
+// A score that beats the whole table but cannot be saved: no place is
+// claimed, the table on disk stays as it was, and one message says why.
+void ExpectNotSaved(Finished& f) {
+    const Bytes before = ReadBytes(f.file);
+    EXPECT_EQ(f.Enter(5000), -1);
+    EXPECT_EQ(f.t.prog.NewScoreOutcome, TopScoreOutcome::NotSaved);
+    EXPECT_TRUE(f.t.prog.ShowNewScore);
+    ExpectOneOpenScoresMessage(f, "Cannot save ");
+    EXPECT_EQ(ReadBytes(f.file), before);
+}
+
+// A table that cannot be read: nothing is compared or written over it.
+void ExpectUnreadable(Finished& f) {
+    EXPECT_EQ(f.Enter(60), -1);
+    EXPECT_EQ(f.t.prog.NewScoreOutcome, TopScoreOutcome::TableUnreadable);
+    EXPECT_TRUE(f.t.prog.ShowNewScore);
+    ExpectOneOpenScoresMessage(f, "Cannot open ");
+}
+
+// Root may read and write whatever the permissions say; these cases need an
+// ordinary user.
+bool RunAsRoot() {
+    return ::geteuid() == 0;
+}
+#define SKIP_AS_ROOT()                                                                             \
+    if (RunAsRoot()) {                                                                             \
+        GTEST_SKIP()                                                                               \
+            << "file permissions do not bind root: run as an ordinary user to check this";         \
+    }
 
 } // namespace
 
@@ -323,36 +356,59 @@ TEST(TopScoreFileFormat, MissingTableReadsAsTwentyEmptyPlacesAndDeletes) {
 
 // ---- Files that cannot be used as they are ------------------------------
 
-TEST(TopScoreFailures, FolderThatCannotBeCreatedGivesOneMessage) {
+TEST(TopScoreFailures, FolderThatCannotBeCreated) {
     Finished f;
     WriteBytes(f.folder.path() / "scores", {'x'}); // a file where the folder should be
-    EXPECT_EQ(f.Enter(77), 1);
-    ExpectOneOpenScoresMessage(f);
-    EXPECT_TRUE(f.t.prog.ShowNewScore);
+    ExpectNotSaved(f);
 }
 
-TEST(TopScoreFailures, UnwritableTableKeepsTheOldFileWhole) {
+TEST(TopScoreFailures, BlockedTemporaryName) {
     Finished f;
     f.Store({300, 200});
-    const Bytes before = ReadBytes(f.file);
     // Nothing can be created under the temporary file's name.
     std::filesystem::create_directories(f.file + ".tmp/x");
-    EXPECT_EQ(f.Enter(250), 2);
-    ExpectOneOpenScoresMessage(f);
-    EXPECT_EQ(ReadBytes(f.file), before);
+    ExpectNotSaved(f);
 }
 
-TEST(TopScoreFailures, FullDiskKeepsTheOldFileWhole) {
+TEST(TopScoreFailures, FullDisk) {
     if (!std::filesystem::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full here";
     }
     Finished f;
     f.Store({300, 200});
-    const Bytes before = ReadBytes(f.file);
     std::filesystem::create_symlink("/dev/full", f.file + ".tmp");
-    EXPECT_EQ(f.Enter(250), 2);
-    ExpectOneOpenScoresMessage(f);
-    EXPECT_EQ(ReadBytes(f.file), before);
+    ExpectNotSaved(f);
+}
+
+TEST(TopScoreFailures, ReadOnlyFolder) {
+    SKIP_AS_ROOT();
+    Finished f;
+    f.Store({300, 200});
+    const auto scores = f.folder.path() / "scores";
+    std::filesystem::permissions(scores, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    ExpectNotSaved(f);
+    std::filesystem::permissions(scores, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+}
+
+TEST(TopScoreFailures, WriteProtectedTableInAWritableFolderIsKept) {
+    SKIP_AS_ROOT();
+    Finished f;
+    f.Store({300, 200});
+    std::filesystem::permissions(f.file, std::filesystem::perms::owner_read);
+    ExpectNotSaved(f);
+    EXPECT_EQ(std::filesystem::status(f.file).permissions(), std::filesystem::perms::owner_read);
+}
+
+TEST(TopScoreFailures, TableWithoutAnyPermission) {
+    SKIP_AS_ROOT();
+    Finished f;
+    f.Store({300, 200});
+    std::filesystem::permissions(f.file, std::filesystem::perms::none);
+    ExpectUnreadable(f);
+    std::filesystem::permissions(f.file, std::filesystem::perms::owner_read);
+    EXPECT_EQ(f.Stored(), (std::vector<int>{300, 200}));
 }
 
 TEST(TopScoreFailures, TruncatedFileKeepsItsWholePlaces) {
@@ -363,7 +419,7 @@ TEST(TopScoreFailures, TruncatedFileKeepsItsWholePlaces) {
     WriteBytes(f.file, bytes);
 
     EXPECT_EQ(f.Enter(175), 4);
-    ExpectOneOpenScoresMessage(f);
+    ExpectOneOpenScoresMessage(f, "File: ");
     EXPECT_EQ(f.Stored(), (std::vector<int>{300, 250, 200, 175, 150}));
     EXPECT_EQ(ReadBytes(f.file).size(), 484u);
 
@@ -384,7 +440,7 @@ TEST(TopScoreFailures, OversizedFileUsesOnlyPlacesOneToTwenty) {
     WriteBytes(f.file, bytes);
 
     EXPECT_EQ(f.Enter(205), -1) << "place 21 takes no part";
-    ExpectOneOpenScoresMessage(f);
+    ExpectOneOpenScoresMessage(f, "File: ");
     const auto scores = f.Stored();
     ASSERT_EQ(scores.size(), 20u);
     EXPECT_EQ(scores.front(), 400);
@@ -402,7 +458,7 @@ TEST(TopScoreFailures, GarbageFileNeverCrashes) {
         }
         WriteBytes(f.file, bytes);
         const int place = f.Enter(123);
-        ExpectOneOpenScoresMessage(f);
+        ExpectOneOpenScoresMessage(f, "File: ");
         EXPECT_GE(place, 1) << size;
         const TopScoreTable table = ReadTopScoreTable(f.file);
         EXPECT_EQ(table.State, TopScoreFileState::Clean) << size;
@@ -427,7 +483,7 @@ TEST(TopScoreFailures, DamagedPlacesAreLeftOutAndTheOthersKept) {
     EXPECT_EQ(table.Problem.find("order"), std::string::npos) << "the rest closed up in order";
 
     EXPECT_EQ(f.Enter(160), 2);
-    ExpectOneOpenScoresMessage(f);
+    ExpectOneOpenScoresMessage(f, "File: ");
     EXPECT_EQ(f.Stored(), (std::vector<int>{300, 160, 150, 100}));
 }
 
@@ -443,11 +499,9 @@ TEST(TopScoreFailures, PlacesOutOfOrderAreSortedKeepingTies) {
     EXPECT_EQ(table.Places[1].Name, "Late      ");
 }
 
-TEST(TopScoreFailures, UnreadableTableIsNotWrittenOver) {
+TEST(TopScoreFailures, FolderInTheTablesPlaceIsNotWrittenOver) {
     Finished f;
-    std::filesystem::create_directories(f.file); // a folder under the table's name
-    EXPECT_EQ(f.Enter(60), -1);
-    ExpectOneOpenScoresMessage(f);
+    std::filesystem::create_directories(f.file);
+    ExpectUnreadable(f);
     EXPECT_TRUE(std::filesystem::is_directory(f.file));
-    EXPECT_TRUE(f.t.prog.ShowNewScore);
 }

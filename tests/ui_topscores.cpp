@@ -2,6 +2,7 @@
 // highlighted place and sounds; what it shows of missing, partly empty and
 // damaged tables; clearing a table; tab changes from the keyboard; and the
 // grid-line choice kept from one opening to the next.
+#include "FakeHost.h"
 #include "ModalAnswers.h"
 #include "TempFolder.h"
 #include "board/Twips.h"
@@ -61,6 +62,15 @@ protected:
                 game::MakeScoreRecord("P" + std::to_string(i + 1), 1000 - 10 * i, "01/02/2026");
         }
         ASSERT_EQ(game::WriteTopScoreTable(File(table), places), "");
+    }
+
+    // Enters `score` into the table of the options as the end of a one-player
+    // game does; the dialog then opens on what the game left in `t.prog`.
+    void EnterAsTheGameDoes(testing_support::Table& t, int score) {
+        t.prog.Settings = program.Settings;
+        t.prog.AppPath = program.AppPath;
+        t.board.lblGrandTotal.Caption = std::to_string(score);
+        t.game.EnterTopScore();
     }
 
     static QString Cell(const frmScores2& dialog, int row, int column) {
@@ -195,8 +205,9 @@ TEST_F(TopScoreDialog, DamagedTableShowsWhatCanBeReadAndSaysSoOnce) {
 
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].title, "Open scores");
-    EXPECT_TRUE(boxes.seen[0].text.endsWith(QStringLiteral("Cannot open ") +
-                                            QString::fromStdString(File(1))));
+    EXPECT_TRUE(
+        boxes.seen[0].text.endsWith(QStringLiteral("File: ") + QString::fromStdString(File(1))))
+        << "the file was opened and read";
     EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Information);
     EXPECT_EQ(Cell(dialog, 0, 1).trimmed(), "P1");
     EXPECT_EQ(Cell(dialog, 1, 1).trimmed(), "P2");
@@ -262,6 +273,46 @@ TEST_F(TopScoreDialog, NewScoreWithoutPlaceSaysSoAndPlaysEndGame) {
     EXPECT_FALSE(dialog.Timer1.isActive());
     EXPECT_TRUE(SelectedRows(dialog).empty());
     EXPECT_EQ(dialog.height(), ui::TwipsToPixels(8430));
+}
+
+TEST_F(TopScoreDialog, ScoreThatCouldNotBeSavedClaimsNoPlace) {
+    WriteTable(1, 3);
+    // Nothing can be created under the temporary file's name.
+    std::filesystem::create_directories(File(1) + ".tmp/x");
+    testing_support::Table t;
+    EnterAsTheGameDoes(t, 1500);
+    ASSERT_EQ(t.host.messages.size(), 1u);
+    EXPECT_NE(t.host.messages[0].text.find("could not be saved"), std::string::npos);
+
+    MessageBoxAnswers boxes;
+    frmScores2 dialog(t.prog, &anchor, Recorder());
+    QTest::qWait(50);
+    EXPECT_TRUE(boxes.seen.empty());
+    EXPECT_EQ(dialog.lblScore->text(), "  Your score of  1500 points could not be saved in the "
+                                       "\r\n   top scores table.");
+    EXPECT_TRUE(SelectedRows(dialog).empty());
+    EXPECT_FALSE(dialog.Timer1.isActive());
+    EXPECT_TRUE(sounds.isEmpty());
+    EXPECT_EQ(Cell(dialog, 0, 1).trimmed(), "P1") << "the table as it stands";
+}
+
+TEST_F(TopScoreDialog, UnreadableTableIsToldOnceAndNothingIsCompared) {
+    std::filesystem::create_directories(File(1)); // a folder in the table's place
+    testing_support::Table t;
+    EnterAsTheGameDoes(t, 50);
+    ASSERT_EQ(t.host.messages.size(), 1u);
+    EXPECT_EQ(t.host.messages[0].title, "Open scores");
+
+    MessageBoxAnswers boxes;
+    frmScores2 dialog(t.prog, &anchor, Recorder());
+    QTest::qWait(50);
+    EXPECT_TRUE(boxes.seen.empty()) << "the game has told it already";
+    EXPECT_EQ(dialog.lblScore->text(), "  Your score of  50 points was not entered: the top "
+                                       "\r\n   scores table could not be read.");
+    EXPECT_TRUE(SelectedRows(dialog).empty());
+    EXPECT_FALSE(dialog.Timer1.isActive());
+    EXPECT_TRUE(sounds.isEmpty());
+    EXPECT_EQ(dialog.LVScores->rowCount(), 20);
 }
 
 TEST_F(TopScoreDialog, SilentWithSoundOffOrDuringRedo) {
