@@ -77,8 +77,11 @@ struct Program {
     std::int32_t BoardLeft = 0;
     std::int32_t BoardTop = 0;
 
-    // The program's folder with one trailing '/'.
+    // The program's folder with one trailing '/': sounds, cursor and help.
     std::string AppPath;
+    // The user's data folder for the game with one trailing '/': the
+    // top-score tables are kept in its "scores/" folder.
+    std::string ScoresPath;
 };
 
 } // namespace game

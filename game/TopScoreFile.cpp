@@ -124,8 +124,8 @@ int ScoreTableNumber(std::int32_t numberOfColumns, std::int32_t numberOfDice) {
     return numberOfDice == 5 ? 3 : 4;
 }
 
-std::string TopScoreFileName(const std::string& appPath, int table) {
-    return appPath + "scores/scores" + std::to_string(table) + ".dat";
+std::string TopScoreFileName(const std::string& folder, int table) {
+    return folder + "scores/scores" + std::to_string(table) + ".dat";
 }
 
 std::string ScoreText10(const std::string& text) {

@@ -1,9 +1,10 @@
 // The top-score files: one table of the 20 best final totals per rule set and
-// dice count, kept beside the program as 24-byte little-endian records (10-byte
-// name, 32-bit score, 10-byte date) followed by the 32-bit value 1 at byte
-// 480, 484 bytes in all. Names and dates are single-byte Windows-1252 text on
-// disk and UTF-8 in memory. Plain C++: the end of a game and the top-score dialog
-// both use this API to read, insert into, write and delete tables.
+// dice count, kept in the user's data folder as 24-byte little-endian records
+// (10-byte name, 32-bit score, 10-byte date) followed by the 32-bit value 1 at
+// byte 480, 484 bytes in all. Names and dates are single-byte Windows-1252
+// text on disk and UTF-8 in memory. Plain C++: the end of a game and the
+// top-score dialog both use this API to read, insert into, write and delete
+// tables.
 #pragma once
 
 #include "Program.h"
@@ -25,8 +26,8 @@ using TopScorePlacesArray = std::array<ScoreRecord, TopScorePlaces>;
 // 2 four columns with five, 3 one column with six, 4 one column with five.
 int ScoreTableNumber(std::int32_t numberOfColumns, std::int32_t numberOfDice);
 
-// appPath (with its trailing '/') followed by "scores/scores<table>.dat".
-std::string TopScoreFileName(const std::string& appPath, int table);
+// The data folder (with its trailing '/') followed by "scores/scores<table>.dat".
+std::string TopScoreFileName(const std::string& folder, int table);
 
 // A name or date as a record field: converted to Windows-1252, cut or padded with
 // blanks to 10 bytes, and brought back to UTF-8 (10 characters).

@@ -9,7 +9,7 @@ namespace game {
 void Game::EnterTopScore() {
     const GameSettings& settings = prog.Settings;
     const int table = ScoreTableNumber(settings.NumberOfColumns, settings.NumberOfDice);
-    const std::string fileName = TopScoreFileName(prog.AppPath, table);
+    const std::string fileName = TopScoreFileName(prog.ScoresPath, table);
 
     const std::int32_t score = ReadWholeNumber(board.lblGrandTotal.Caption);
     prog.NewScoreValue = score;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 
@@ -57,6 +58,15 @@ QString AppPathFrom(const QString& folder) {
     return folder.endsWith('/') ? folder : folder + '/';
 }
 
+void NameTheProgram() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Quorvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvane2"));
+}
+
+QString ScoresPath() {
+    return AppPathFrom(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
 void ShowAlreadyRunning() {
     ShowStartupMessage(QMessageBox::Critical, ProgramTitle() + QStringLiteral(" Running"),
                        ProgramTitle() + QStringLiteral(" is already running!"));
@@ -90,12 +100,16 @@ bool OpenFirstWindow(game::Program& program, const StartupWindows& windows) {
 }
 
 int Main(game::Program& program, const StartupWindows& windows) {
+    NameTheProgram();
     SingleInstance instance;
     if (!instance.TryAcquire()) {
         ShowAlreadyRunning();
         return 0;
     }
     program.AppPath = AppPathFrom(QCoreApplication::applicationDirPath()).toStdString();
+    // The top scores are the user's own and must outlive a rebuild or a
+    // reinstall, and an installed program folder may not be writable.
+    program.ScoresPath = ScoresPath().toStdString();
     SetSoundFolder(QString::fromStdString(program.AppPath));
     LoadSettings(program.Settings);
     if (!OpenFirstWindow(program, windows)) {

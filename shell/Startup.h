@@ -1,7 +1,6 @@
 // The program's start-up: one running copy only, the program folder, the
-// options, and then exactly one first window (the welcome dialog, the splash
-// window or the board window). The windows themselves plug in through
-// StartupWindows.
+// user's data folder, the options, and then exactly one first window (the welcome dialog, the
+// splash window or the board window). The windows themselves plug in through StartupWindows.
 #pragma once
 
 #include "game/Program.h"
@@ -28,6 +27,15 @@ StartupWindows PlaceholderWindows(game::Program& program);
 
 // The program folder with exactly one trailing '/'.
 QString AppPathFrom(const QString& folder);
+
+// Gives the application the names the user's files of the game are kept
+// under: organization "Quorvane", application "Quorvane2", as the settings.
+void NameTheProgram();
+
+// The user's data folder for the game with one trailing '/' (on Linux
+// ~/.local/share/Quorvane/Quorvane2/ once NameTheProgram has run). It is not
+// created here: the first table written creates it.
+QString ScoresPath();
 
 // The critical "already running" box of a second start.
 void ShowAlreadyRunning();

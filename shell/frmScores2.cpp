@@ -215,7 +215,7 @@ void frmScores2::ArrangeForMode(double buttonsTop, double lineY, double checkTop
 }
 
 QString frmScores2::TableFile(int table) const {
-    return QString::fromStdString(game::TopScoreFileName(program_.AppPath, table));
+    return QString::fromStdString(game::TopScoreFileName(program_.ScoresPath, table));
 }
 
 void frmScores2::Form_Load(QWidget* anchor) {

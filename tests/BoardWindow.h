@@ -68,6 +68,7 @@ protected:
             tweak(program.Settings);
         }
         program.AppPath = programFolder.appPath();
+        program.ScoresPath = programFolder.appPath();
 
         ui::BoardServices s;
         s.playSoundAsync = [this](const std::string& name) {

@@ -202,7 +202,7 @@ private:
     bool TwoPlayers() const { return prog.Settings.NumberOfPlayers == 2; }
     std::string ScoreFile() const {
         return game::TopScoreFileName(
-            prog.AppPath,
+            prog.ScoresPath,
             game::ScoreTableNumber(prog.Settings.NumberOfColumns, prog.Settings.NumberOfDice));
     }
 

@@ -46,6 +46,7 @@ struct EndTable {
         prog.SoundOn = true;
         prog.GameInProgress = true;
         prog.AppPath = folder.appPath();
+        prog.ScoresPath = folder.appPath();
         board.StatusBar1.Panels[1].Text = prog.Settings.Player1;
         board.Toolbar2.Buttons[3].Enabled = true;
         board.mnuUndoUndo.Enabled = true;
@@ -63,8 +64,8 @@ struct EndTable {
         board.Caption = "Quorvane - Player 2";
     }
     std::string ScoreFile() const {
-        return TopScoreFileName(prog.AppPath, ScoreTableNumber(prog.Settings.NumberOfColumns,
-                                                               prog.Settings.NumberOfDice));
+        return TopScoreFileName(prog.ScoresPath, ScoreTableNumber(prog.Settings.NumberOfColumns,
+                                                                  prog.Settings.NumberOfDice));
     }
     bool Entered() const { return TopScoreFileExists(ScoreFile()); }
 };

@@ -50,6 +50,7 @@ struct LastMoveTable : TurnTable {
     explicit LastMoveTable(const LastBox& b)
         : TurnTable(4, b.columns, b.seat == Seat::Alone ? 1 : 2), box(b) {
         prog.AppPath = folder.appPath();
+        prog.ScoresPath = folder.appPath();
         prog.Settings.Player1 = FixedText10("Ann");
         prog.Settings.Player2 = FixedText10("Bob");
         board.StatusBar1.Panels[1].Text = prog.Settings.Player1;
@@ -143,8 +144,8 @@ struct LastMoveTable : TurnTable {
     }
 
     std::string ScoreFile() const {
-        return TopScoreFileName(prog.AppPath, ScoreTableNumber(prog.Settings.NumberOfColumns,
-                                                               prog.Settings.NumberOfDice));
+        return TopScoreFileName(prog.ScoresPath, ScoreTableNumber(prog.Settings.NumberOfColumns,
+                                                                  prog.Settings.NumberOfDice));
     }
 
     // The box is open again and offered, the question took nothing further.

@@ -44,6 +44,7 @@ SoakPlayer::SoakPlayer(SoakConfig start, unsigned seed, SoakSwitches switches)
     prog.Settings.Player1 = FixedText10("Ann");
     prog.Settings.Player2 = FixedText10("Bartholomew"); // cut to ten characters
     prog.AppPath = folder_.appPath();
+    prog.ScoresPath = folder_.appPath();
     prog.Settings.ConfirmQuitGame = switches.confirmQuitGame;
     prog.Settings.hintAllways = switches.hintsAlways;
     Apply(start);

@@ -56,16 +56,18 @@ std::vector<int> ScoresIn(const TopScorePlacesArray& places) {
 }
 
 // A finished one-player game with five dice and four columns (table 2),
-// its program folder in a temporary folder.
+// its program folder and the user's data folder in temporary folders.
 struct Finished {
-    TempFolder folder;
+    TempFolder programFolder;
+    TempFolder folder; // the user's data folder
     Table t{4, 4, 1};
     std::string file;
 
     Finished() {
-        t.prog.AppPath = folder.appPath();
+        t.prog.AppPath = programFolder.appPath();
+        t.prog.ScoresPath = folder.appPath();
         t.prog.Settings.Player1 = FixedText10("Ann");
-        file = TopScoreFileName(t.prog.AppPath, 2);
+        file = TopScoreFileName(t.prog.ScoresPath, 2);
     }
     int Enter(int score) {
         t.board.lblGrandTotal.Caption = std::to_string(score);
@@ -133,8 +135,11 @@ TEST(TopScoreFileNames, TableFollowsColumnsAndDice) {
 
 TEST(TopScoreInsertion, MissingFolderAndFileBecomeTableWithScoreAtPlaceOne) {
     Finished f;
+    f.t.prog.ScoresPath = f.folder.appPath() + "share/Quorvane/Quorvane2/";
+    f.file = TopScoreFileName(f.t.prog.ScoresPath, 2);
     f.t.host.today = "12/08/2026";
     EXPECT_EQ(f.Enter(187), 1);
+    EXPECT_TRUE(std::filesystem::is_empty(f.programFolder.path())) << "kept in the data folder";
     EXPECT_TRUE(f.t.host.messages.empty());
     EXPECT_EQ(f.t.prog.NewScoreValue, 187);
     EXPECT_TRUE(f.t.prog.ShowNewScore);

@@ -39,6 +39,7 @@ protected:
         QDir().mkpath(Folder());
         program.Settings = game::GameSettings::FirstRunDefaults();
         program.AppPath = folder.appPath();
+        program.ScoresPath = folder.appPath();
         board.setWindowTitle(QStringLiteral("Quorvane"));
         board.setGeometry(300, 80, 330, 600);
         board.show();
@@ -48,9 +49,9 @@ protected:
             places[static_cast<std::size_t>(i)] =
                 game::MakeScoreRecord(names[i], 1480 - i * 57, "08/12/2026");
         }
-        game::WriteTopScoreTable(game::TopScoreFileName(program.AppPath, 1), places);
+        game::WriteTopScoreTable(game::TopScoreFileName(program.ScoresPath, 1), places);
         places[6].Score = game::EmptyPlaceScore; // a place without a score still shows its texts
-        game::WriteTopScoreTable(game::TopScoreFileName(program.AppPath, 2), places);
+        game::WriteTopScoreTable(game::TopScoreFileName(program.ScoresPath, 2), places);
     }
     testing_support::TempFolder folder;
     game::Program program;

@@ -223,6 +223,7 @@ TEST(DialogCursor, EveryDialogButTheSplashTakesTheGamesCursor) {
     WriteCursorFile(folder.path());
     game::Program program;
     program.AppPath = (folder.path() + "/").toStdString();
+    program.ScoresPath = program.AppPath;
     QWidget board;
     shell::frmEndGame question(program, &board);
     shell::frmTheWinerIs winner(game::WinnerTexts{}, program, &board);

@@ -38,6 +38,7 @@ protected:
     void SetUp() override {
         program.Settings = game::GameSettings::FirstRunDefaults();
         program.AppPath = folder.appPath();
+        program.ScoresPath = folder.appPath();
         program.OpenedFromBoard = true;
         anchor.setGeometry(300, 120, 420, 600);
     }
@@ -444,6 +445,7 @@ protected:
         program.Settings = game::GameSettings::FirstRunDefaults();
         program.Settings.ConfirmOnExit = false;
         program.AppPath = folder2.appPath();
+        program.ScoresPath = folder2.appPath();
     }
     testing_support::TempFolder folder2;
     game::Program program;

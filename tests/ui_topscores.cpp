@@ -38,7 +38,8 @@ class TopScoreDialog : public ::testing::Test {
 protected:
     void SetUp() override {
         program.Settings = game::GameSettings::FirstRunDefaults(); // Yamb, six dice: table 1
-        program.AppPath = folder.appPath();
+        program.AppPath = programFolder.appPath();
+        program.ScoresPath = folder.appPath();
         program.OpenedFromBoard = true;
         program.SoundOn = true;
         anchor.setGeometry(200, 100, 400, 640);
@@ -52,7 +53,7 @@ protected:
                 }};
     }
 
-    std::string File(int table) const { return game::TopScoreFileName(program.AppPath, table); }
+    std::string File(int table) const { return game::TopScoreFileName(program.ScoresPath, table); }
 
     // A table of `count` results, best first, named "P1", "P2" and so on.
     void WriteTable(int table, int count) {
@@ -69,6 +70,7 @@ protected:
     void EnterAsTheGameDoes(testing_support::Table& t, int score) {
         t.prog.Settings = program.Settings;
         t.prog.AppPath = program.AppPath;
+        t.prog.ScoresPath = program.ScoresPath;
         t.board.lblGrandTotal.Caption = std::to_string(score);
         t.game.EnterTopScore();
     }
@@ -86,7 +88,8 @@ protected:
         return rows;
     }
 
-    testing_support::TempFolder folder;
+    testing_support::TempFolder programFolder; // the fanfare lies here
+    testing_support::TempFolder folder;        // the user's data folder: the tables
     game::Program program;
     QWidget anchor;
     QStringList sounds;
@@ -242,7 +245,7 @@ TEST_F(TopScoreDialog, NewScoreWithPlaceHighlightsItAndStartsTheFanfare) {
     dialog.Timer1_Timer();
     EXPECT_TRUE(commands.isEmpty());
     dialog.Timer1_Timer();
-    const QString mp3 = QString::fromStdString(folder.appPath()) + "win01.mp3";
+    const QString mp3 = QString::fromStdString(programFolder.appPath()) + "win01.mp3";
     EXPECT_EQ(commands,
               QStringList({"close song", "open \"" + mp3 + "\" alias song", "play song"}));
     EXPECT_FALSE(dialog.Timer1.isActive());
