@@ -67,7 +67,7 @@ private:
 };
 
 // A cell button of the sheet: shows its picture (or its disabled picture)
-// and reports mouse moves in twips for the row highlight.
+// and reports mouse moves and the pointer leaving it, for the row highlight.
 class CellButtonWidget : public QAbstractButton {
 public:
     explicit CellButtonWidget(QWidget* parent) : QAbstractButton(parent) {
@@ -83,6 +83,7 @@ public:
         }
     }
     std::function<void(QPointF)> onMove;
+    std::function<void()> onLeave;
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -94,6 +95,12 @@ protected:
             onMove(event->position());
         }
         QAbstractButton::mouseMoveEvent(event);
+    }
+    void leaveEvent(QEvent* event) override {
+        if (onLeave) {
+            onLeave();
+        }
+        QAbstractButton::leaveEvent(event);
     }
 
 private:
@@ -260,10 +267,10 @@ QWidget* BoardView::CreateWidget(const game::NamedControl& named) {
         auto* button = new CellButtonWidget(this);
         connect(button, &QAbstractButton::clicked, this,
                 [this, column, index] { emit CellClicked(column, index); });
-        button->onMove = [this, column, index](QPointF pos) {
-            emit CellMouseMoved(column, index, static_cast<float>(pos.x() / scale_),
-                                static_cast<float>(pos.y() / scale_));
+        button->onMove = [this, button, column, index](QPointF pos) {
+            CellMoved(button, column, index, pos);
         };
+        button->onLeave = [this, column, index] { CellLeft(column, index); };
         return button;
     }
     case ControlKind::PushButton: {
@@ -355,27 +362,54 @@ void BoardView::SyncEntry(const Entry& entry) {
     }
 }
 
+QWidget* BoardView::CellWidget(int column, int row) const {
+    static const char* const names[] = {"", "cmdDown", "cmdUp", "cmdRand", "cmdOblg"};
+    if (column <= game::colNone || column > game::colOblg) {
+        return nullptr;
+    }
+    return WidgetFor(std::string(names[column]) + "(" + std::to_string(row) + ")");
+}
+
+// The row highlight's capture without a pointer grab: while the model says
+// that a cell button holds the capture, a move over any cell goes to that
+// button, measured from its own corner, so that the first move onto a
+// neighbour ends the highlight as the model expects. Nothing grabs the
+// pointer itself, so no window that opens can lose its clicks to the board.
+void BoardView::CellMoved(QWidget* button, int column, int row, QPointF pos) {
+    const int holderColumn = board_.CaptureColumn;
+    const int holderRow = board_.CaptureRow;
+    if (holderColumn != game::colNone && (holderColumn != column || holderRow != row)) {
+        if (QWidget* holder = CellWidget(holderColumn, holderRow)) {
+            pos += QPointF(button->pos() - holder->pos());
+            column = holderColumn;
+            row = holderRow;
+        }
+    }
+    emit CellMouseMoved(column, row, static_cast<float>(pos.x() / scale_),
+                        static_cast<float>(pos.y() / scale_));
+}
+
+// The pointer has left a cell button (or the button was hidden under it):
+// for the button holding the capture that is a move outside it. It is
+// handled once the running handler, if any, has ended, and not when the
+// pointer has come back onto the button by then.
+void BoardView::CellLeft(int column, int row) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, column, row] {
+            QWidget* button = CellWidget(column, row);
+            if (board_.CaptureColumn != column || board_.CaptureRow != row || button == nullptr ||
+                (button->isVisible() && button->underMouse())) {
+                return;
+            }
+            emit CellMouseMoved(column, row, -1.0f, -1.0f);
+        },
+        Qt::QueuedConnection);
+}
+
 void BoardView::Sync() {
     for (const Entry& entry : entries_) {
         SyncEntry(entry);
-    }
-    // The mouse capture of the row highlight follows the model.
-    if (board_.CaptureColumn != captureColumn_ || board_.CaptureRow != captureRow_) {
-        if (captureColumn_ != game::colNone) {
-            if (QWidget* old = QWidget::mouseGrabber()) {
-                old->releaseMouse();
-            }
-        }
-        captureColumn_ = board_.CaptureColumn;
-        captureRow_ = board_.CaptureRow;
-        if (captureColumn_ != game::colNone) {
-            const char* names[] = {"", "cmdDown", "cmdUp", "cmdRand", "cmdOblg"};
-            const std::string name =
-                std::string(names[captureColumn_]) + "(" + std::to_string(captureRow_) + ")";
-            if (QWidget* w = WidgetFor(name); w && w->isVisible()) {
-                w->grabMouse();
-            }
-        }
     }
     // The view paints only the column titles and the rules itself; it is
     // repainted when they change, not on every clock tick.

@@ -49,6 +49,9 @@ private:
     };
 
     QWidget* CreateWidget(const game::NamedControl& named);
+    QWidget* CellWidget(int column, int row) const;
+    void CellMoved(QWidget* button, int column, int row, QPointF pos);
+    void CellLeft(int column, int row);
     void SyncEntry(const Entry& entry);
     // What paintEvent draws from the model, to tell when to repaint.
     std::vector<int> PaintedState() const;
@@ -58,8 +61,6 @@ private:
     std::vector<Entry> entries_;
     std::vector<game::NamedLine> lines_;
     std::vector<int> painted_;
-    int captureColumn_ = game::colNone;
-    int captureRow_ = 0;
 };
 
 } // namespace ui

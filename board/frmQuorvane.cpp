@@ -150,7 +150,7 @@ void frmQuorvane::BuildMenus() {
                                 prog_.OpenedFromBoard = true;
                                 prog_.ShowNewScore = false;
                                 if (services_.showTopScores) {
-                                    services_.showTopScores(this);
+                                    OpenModal([this] { services_.showTopScores(this); });
                                 }
                             }},
                            {"", nullptr, {}},
@@ -184,7 +184,8 @@ void frmQuorvane::BuildMenus() {
                            {"mnuContents", &b.mnuContents,
                             [this] {
                                 if (services_.openHelp) {
-                                    services_.openHelp(this);
+                                    // A missing help file is reported in a message box.
+                                    OpenModal([this] { services_.openHelp(this); });
                                 }
                             }},
                            {"", nullptr, {}},
@@ -204,7 +205,8 @@ void frmQuorvane::BuildMenus() {
                            {"mnuAbout", &b.mnuAbout,
                             [this] {
                                 if (services_.openAbout) {
-                                    services_.openAbout(this);
+                                    // The about box switches the board off while it is open.
+                                    OpenModal([this] { services_.openAbout(this); });
                                 }
                             }},
                        });
@@ -213,7 +215,7 @@ void frmQuorvane::BuildMenus() {
 void frmQuorvane::mnuOptions_Click() {
     const game::KeptOptions kept = game_.BeginOptions();
     if (services_.openOptions) {
-        services_.openOptions(this);
+        OpenModal([this] { services_.openOptions(this); });
     }
     game_.ApplyOptions(kept);
 }
@@ -473,9 +475,14 @@ void frmQuorvane::PlaySoundSync(const std::string& name) {
     }
 }
 
+void frmQuorvane::OpenModal(const std::function<void()>& open) {
+    game_.EndRowHighlight();
+    SyncAll();
+    open();
+}
+
 game::MsgResult frmQuorvane::MessageBox(const std::string& text, const std::string& title,
                                         game::MsgButtons buttons, game::MsgIcon icon) {
-    SyncAll();
     QMessageBox box(this);
     box.setWindowTitle(Text(title));
     box.setText(Text(text));
@@ -502,26 +509,35 @@ game::MsgResult frmQuorvane::MessageBox(const std::string& text, const std::stri
         box.setStandardButtons(QMessageBox::Ok);
     }
     box.setDefaultButton(QMessageBox::Ok);
-    return box.exec() == QMessageBox::Ok ? game::MsgResult::OK : game::MsgResult::Cancel;
+    bool ok = false;
+    OpenModal([&] { ok = box.exec() == QMessageBox::Ok; });
+    return ok ? game::MsgResult::OK : game::MsgResult::Cancel;
 }
 
 bool frmQuorvane::AskFinishGame() {
-    SyncAll();
-    return services_.askFinishGame ? services_.askFinishGame(this) : true;
+    bool finish = true;
+    OpenModal([&] {
+        if (services_.askFinishGame) {
+            finish = services_.askFinishGame(this);
+        }
+    });
+    return finish;
 }
 
 void frmQuorvane::ShowTopScores() {
-    SyncAll();
-    if (services_.showTopScores) {
-        services_.showTopScores(this);
-    }
+    OpenModal([this] {
+        if (services_.showTopScores) {
+            services_.showTopScores(this);
+        }
+    });
 }
 
 void frmQuorvane::ShowWinner(const game::WinnerTexts& texts) {
-    SyncAll();
-    if (services_.showWinner) {
-        services_.showWinner(this, texts);
-    }
+    OpenModal([&] {
+        if (services_.showWinner) {
+            services_.showWinner(this, texts);
+        }
+    });
 }
 
 void frmQuorvane::Pause(int ms) {

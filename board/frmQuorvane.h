@@ -95,6 +95,10 @@ protected:
 private:
     // Runs a model handler, then brings the window up to date.
     void Run(const std::function<void()>& handler);
+    // Every modal window of the board opens through here: the window takes
+    // the mouse from the board, so the cell under the pointer ends its row
+    // highlight first, as when the pointer leaves it.
+    void OpenModal(const std::function<void()>& open);
     void BuildMenus();
     void BuildToolbar();
     void BuildStatusBar();

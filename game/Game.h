@@ -139,6 +139,9 @@ public:
     void CellMouseMove(int column, std::int16_t Index, float X, float Y);
     void picRollDices_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
     void ReleaseCapture();
+    // The hovered cell button loses the pointer as if it had left it: a
+    // window is about to take the mouse (a modal window opens).
+    void EndRowHighlight();
 
     // ---- Small shared steps ------------------------------------------------
     // Sounds; callers test SoundOn themselves.

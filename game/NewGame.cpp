@@ -43,7 +43,13 @@ void Game::mnuNewGame_Click() {
     board.HintAvailable = false;
     board.HintsAlwaysOn = false;
     board.SavedSheetReady = false;
+    // No row of the old game stays lit and no button keeps the mouse.
+    EndRowHighlight();
     board.HoverActive = false;
+    for (Control& name : board.lblOption) {
+        name.BackColor = ColourBlack;
+        name.ForeColor = ColourWhite;
+    }
     prog.RedoInProgress = false;
 
     prog.LastDie = settings.NumberOfDice;

@@ -11,6 +11,7 @@
 #include "board/PictureSource.h"
 #include "board/frmQuorvane.h"
 #include "game/Program.h"
+#include "shell/AppWindows.h"
 #include "shell/Settings.h"
 
 #include <QAction>
@@ -50,6 +51,9 @@ protected:
     std::deque<double> randoms;
     // Runs inside the game's handler whenever it starts a sound.
     std::function<void(const std::string&)> onSound;
+    // When set before Open: the end-of-game dialogs and the options dialog
+    // are the game's own modal windows, not the recording hooks.
+    bool realDialogs = false;
 
     TempFolder programFolder;
     game::Program program;
@@ -104,6 +108,13 @@ protected:
             return r;
         };
         s.wait = [this](int ms) { waits.push_back(ms); };
+        if (realDialogs) {
+            const ui::BoardServices real = shell::BoardServicesFor(program);
+            s.askFinishGame = real.askFinishGame;
+            s.showTopScores = real.showTopScores;
+            s.showWinner = real.showWinner;
+            s.openOptions = real.openOptions;
+        }
 
         window = std::make_unique<ui::frmQuorvane>(program, std::move(s));
         window->show();

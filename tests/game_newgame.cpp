@@ -39,7 +39,14 @@ void MidGame(Table& t) {
     b.HintAvailable = true;
     b.HintsAlwaysOn = true;
     b.SavedSheetReady = true;
+    // The pointer rests on a cell; a row of an earlier game is still lit.
     b.HoverActive = true;
+    b.CaptureColumn = colUp;
+    b.CaptureRow = 9;
+    for (int row : {2, 9}) {
+        b.lblOption[row].BackColor = ColourToolTipBack;
+        b.lblOption[row].ForeColor = ColourBlack;
+    }
     b.FirstRollPending = false;
     b.RollAllowed = false;
     b.UpperBonusGiven = {false, true, false, true, false};
@@ -210,6 +217,11 @@ TEST(NewGameReset, BoardStateAndControls) {
     EXPECT_FALSE(b.HintsAlwaysOn);
     EXPECT_FALSE(b.SavedSheetReady);
     EXPECT_FALSE(b.HoverActive);
+    EXPECT_EQ(b.CaptureColumn, colNone);
+    for (int row = 0; row < RowCount; ++row) {
+        EXPECT_EQ(b.lblOption[row].BackColor, ColourBlack) << row;
+        EXPECT_EQ(b.lblOption[row].ForeColor, ColourWhite) << row;
+    }
     EXPECT_FALSE(b.GameIsOver);
     EXPECT_FALSE(t.prog.RedoInProgress);
     EXPECT_FALSE(t.prog.GameInProgress);

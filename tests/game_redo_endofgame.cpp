@@ -298,6 +298,37 @@ TEST(RedoLastMove, AnnounceAndWriteReplayAsksOnce) {
     }
 }
 
+// However the last move ends a sheet (Finish Game, or no question after the
+// third roll, including the moves whose handler stops at GameOver), the row
+// the pointer rested on is not left lit or holding the mouse, and the
+// finished sheet offers no hint.
+TEST(LastMove, LeavesNoRowLitAndNoHintOnOffer) {
+    std::vector<LastBox> boxes = LastBoxes();
+    for (Seat seat : {Seat::Alone, Seat::FirstOfTwo, Seat::SecondOfTwo}) {
+        boxes.push_back({"Down on the third roll", 4, seat, colDown, 12, {6, 6, 6, 6, 6}, 3, 100});
+    }
+    for (const LastBox& box : boxes) {
+        SCOPED_TRACE(box.name);
+        LastMoveTable t(box);
+        t.host.finishAnswers = {true};
+        for (int roll = 0; roll < box.rolls; ++roll) {
+            t.host.ScriptRoll(
+                {box.faces[0], box.faces[1], box.faces[2], box.faces[3], box.faces[4]});
+            t.game.picRollDices_MouseUp(1, 0, 615, 645);
+        }
+        ASSERT_TRUE(t.board.HintAvailable);
+        t.game.CellMouseMove(box.column, static_cast<std::int16_t>(box.row), 10, 10);
+        ASSERT_TRUE(t.board.HoverActive);
+        t.Click();
+        ASSERT_EQ(t.board.Round, t.game.MovesPerSheet());
+        EXPECT_FALSE(t.board.HoverActive);
+        EXPECT_EQ(t.board.CaptureColumn, colNone);
+        EXPECT_EQ(t.board.lblOption[box.row].BackColor, ColourBlack);
+        EXPECT_EQ(t.board.lblOption[box.row].ForeColor, ColourWhite);
+        EXPECT_FALSE(t.board.HintAvailable);
+    }
+}
+
 // The first player's last move with three rolls ends that sheet without the
 // question; its total is entered, so the move cannot be taken back and
 // entered a second time.

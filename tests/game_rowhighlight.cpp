@@ -125,6 +125,25 @@ TEST(RowHighlight, FourColumnButtonsKeepTheirPictures) {
     }
 }
 
+// A modal window takes the pointer: the hovered button ends its highlight
+// as when the pointer leaves it, and with nothing hovered nothing changes.
+TEST(RowHighlight, AWindowTakingTheMouseEndsItAsLeavingDoes) {
+    Table t(4, 1, 1);
+    t.game.SetControls();
+    t.game.cmdRand_MouseMove(5, 0, 0, 1000, 100);
+    ASSERT_TRUE(Highlighted(t.board, 5));
+    t.game.EndRowHighlight();
+    EXPECT_FALSE(t.board.HoverActive);
+    EXPECT_TRUE(Normal(t.board, 5));
+    EXPECT_EQ(t.board.cmdRand[5].Picture, t.board.img1ColumnP[5].Picture);
+    EXPECT_EQ(t.board.CaptureColumn, colNone);
+    t.game.EndRowHighlight();
+    EXPECT_FALSE(t.board.HoverActive);
+    // The next move over the button lights its row again.
+    t.game.cmdRand_MouseMove(5, 0, 0, 1000, 100);
+    EXPECT_TRUE(Highlighted(t.board, 5));
+}
+
 TEST(RowHighlight, RowOutsideTheSheetIsIgnored) {
     Table t;
     t.game.cmdDown_MouseMove(13, 0, 0, 5, 5);

@@ -1,11 +1,21 @@
 // The board window under the mouse: the row highlight of the cell buttons
-// with its mouse capture, the one-column row pictures, and the pressed look
-// of the roll picture.
+// with its mouse capture, the one-column row pictures, the pressed look of
+// the roll picture, and the modal windows that open while the pointer rests
+// on a cell.
 #include "BoardWindow.h"
+#include "Pointer.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QWindow>
 
 namespace {
 
 using testing_support::BoardWindowTest;
+using testing_support::PointerClick;
+using testing_support::PointerMoveTo;
+using testing_support::PointerPark;
 
 class BoardMouse : public BoardWindowTest {
 protected:
@@ -48,7 +58,9 @@ TEST_F(BoardMouse, TheRowUnderThePointerIsHighlightedUntilThePointerLeavesItsBut
     EXPECT_TRUE(Highlighted(3));
     EXPECT_EQ(HighlightedRows(), 1);
     EXPECT_TRUE(Model().HoverActive);
-    EXPECT_EQ(QWidget::mouseGrabber(), W("cmdRand(3)")) << "the button holds the capture";
+    EXPECT_EQ(Model().CaptureColumn, game::colRand) << "the button holds the capture";
+    EXPECT_EQ(Model().CaptureRow, 3);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr) << "the capture grabs no pointer";
     EXPECT_TRUE(Shows(W("cmdRand(3)"), "cellButton")) << "four columns keep their picture";
 
     // Straight onto the neighbour below: the first move still goes to the
@@ -56,34 +68,34 @@ TEST_F(BoardMouse, TheRowUnderThePointerIsHighlightedUntilThePointerLeavesItsBut
     // highlights the neighbour's row.
     MoveToMiddle("cmdRand(4)");
     EXPECT_EQ(HighlightedRows(), 0);
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(Model().CaptureColumn, game::colNone);
     MoveToMiddle("cmdRand(4)", 1);
     EXPECT_TRUE(Highlighted(4));
-    EXPECT_EQ(QWidget::mouseGrabber(), W("cmdRand(4)"));
+    EXPECT_EQ(Model().CaptureRow, 4);
 
     // Across to another column in the same row: the same rule.
     MoveToMiddle("cmdOblg(4)");
     EXPECT_FALSE(Highlighted(4));
     MoveToMiddle("cmdOblg(4)", 1);
     EXPECT_TRUE(Highlighted(4));
-    EXPECT_EQ(QWidget::mouseGrabber(), W("cmdOblg(4)"));
+    EXPECT_EQ(Model().CaptureColumn, game::colOblg);
 
-    // The right and bottom edges still count as inside; one further is out.
+    // Moves reach the game in twips from the button's corner: the button's
+    // last pixel lies inside it.
     QWidget* oblg = W("cmdOblg(4)");
     const double scale = window->View()->Scale();
     ASSERT_NEAR(oblg->width() / scale, Model().cmdOblg[4].Width, 1e-6);
     ASSERT_NEAR(oblg->height() / scale, Model().cmdOblg[4].Height, 1e-6);
-    MoveTo("cmdOblg(4)", QPoint(oblg->width(), oblg->height()));
+    MoveTo("cmdOblg(4)", QPoint(oblg->width() - 1, oblg->height() - 1));
     EXPECT_TRUE(Highlighted(4));
-    MoveTo("cmdOblg(4)", QPoint(oblg->width() + 1, oblg->height()));
-    EXPECT_FALSE(Highlighted(4));
-    EXPECT_FALSE(Model().HoverActive);
 
-    // Far away: onto the dice area.
-    MoveToMiddle("cmdRand(8)");
-    EXPECT_TRUE(Highlighted(8));
+    // Away from the cells, onto the dice: the pointer has left the button,
+    // which counts once the event has been handled.
     MoveToMiddle("picDice(0)");
+    QCoreApplication::processEvents();
     EXPECT_EQ(HighlightedRows(), 0);
+    EXPECT_FALSE(Model().HoverActive);
+    EXPECT_EQ(Model().CaptureColumn, game::colNone);
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
@@ -96,7 +108,7 @@ TEST_F(BoardMouse, AClickOnTheHoveredCellEndsTheHighlight) {
     EXPECT_EQ(Text("lblRand(4)"), "15");
     EXPECT_EQ(HighlightedRows(), 0);
     EXPECT_FALSE(Model().HoverActive);
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(Model().CaptureColumn, game::colNone);
 
     // An announced Oblg cell stays shown and lights again on the next move.
     Roll({3, 3, 3, 1, 2});
@@ -161,6 +173,200 @@ TEST_F(BoardMouse, TheRollPictureLooksPressedWhileTheButtonIsDown) {
     ScriptRoll({1, 1, 1, 1, 1});
     QTest::mouseRelease(roll, Qt::RightButton, {}, roll->rect().center());
     randoms.clear();
+}
+
+// The board's modal windows answered with the mouse, the pointer resting on
+// a cell when they open. On an X server the clicks go through the server, so
+// a pointer grab kept by the board would take them away from the window.
+class BoardModals : public BoardMouse {
+protected:
+    struct Expected {
+        const char* window; // class name
+        const char* button; // object name of the button to click
+    };
+    struct Seen {
+        std::string window;
+        bool boardGrabsMouse = false;
+        bool boardCaptures = false;
+        bool answeredByClick = false;
+    };
+    std::vector<Seen> seen;
+    bool answering = false;
+
+    void SetUp() override {
+        BoardMouse::SetUp();
+        realDialogs = true;
+        PointerPark();
+    }
+
+    // Answers the modal windows that open from now on, in turn, by a click
+    // on the named button of each. A window that the click has not answered
+    // after five seconds is answered by pressing the button in code, so
+    // that the test goes on and fails rather than hangs; any window not
+    // expected is rejected.
+    void AnswerWithThePointer(std::vector<Expected> expected) {
+        seen.clear();
+        answering = true;
+        auto* poll = new QTimer(window.get());
+        poll->setInterval(20);
+        // The window clicked last, while it is open.
+        QPointer<QWidget> current;
+        bool waiting = false;
+        QPointer<QAbstractButton> button;
+        QElapsedTimer clicked;
+        bool rescued = false;
+        std::size_t next = 0;
+        QObject::connect(poll, &QTimer::timeout, poll, [=, this]() mutable {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (waiting && (!current || modal != current)) {
+                seen.back().answeredByClick = !rescued;
+                waiting = false;
+            }
+            if (modal == nullptr || (waiting && modal == current)) {
+                if (waiting && !rescued && clicked.elapsed() > 5000 && button) {
+                    rescued = true;
+                    button->click();
+                }
+                if (!waiting && next == expected.size()) {
+                    answering = false;
+                    poll->deleteLater();
+                }
+                return;
+            }
+            if (!modal->isVisible() || !modal->windowHandle() ||
+                !modal->windowHandle()->isExposed()) {
+                return;
+            }
+            Seen s;
+            s.window = modal->metaObject()->className();
+            s.boardGrabsMouse = QWidget::mouseGrabber() != nullptr;
+            s.boardCaptures = Model().CaptureColumn != game::colNone;
+            seen.push_back(s);
+            if (next == expected.size() || s.window != expected[next].window) {
+                if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+                    dialog->reject();
+                }
+                return;
+            }
+            button = modal->findChild<QAbstractButton*>(expected[next].button);
+            ++next;
+            ASSERT_NE(button, nullptr) << s.window;
+            current = modal;
+            waiting = true;
+            rescued = false;
+            clicked.start();
+            PointerClick(button, button->rect().center());
+        });
+        poll->start();
+    }
+
+    // Waits until every expected window has been answered, then checks
+    // that each opened in turn with the board letting go of the mouse, and
+    // that the click answered it.
+    void ExpectAnsweredByClicks(const std::vector<std::string>& windows) {
+        QTRY_VERIFY_WITH_TIMEOUT(!answering, 30000);
+        ASSERT_EQ(seen.size(), windows.size());
+        for (std::size_t i = 0; i < windows.size(); ++i) {
+            SCOPED_TRACE(windows[i]);
+            EXPECT_EQ(seen[i].window, windows[i]);
+            EXPECT_FALSE(seen[i].boardGrabsMouse) << "a widget of the board grabs the mouse";
+            EXPECT_FALSE(seen[i].boardCaptures) << "the board's model keeps the capture";
+            EXPECT_TRUE(seen[i].answeredByClick) << "the click did not reach the window";
+        }
+    }
+
+    // The pointer comes to rest on a cell and lights its row.
+    void RestOn(const std::string& name, int row) {
+        QWidget* cell = W(name);
+        PointerMoveTo(cell, cell->rect().center());
+        PointerMoveTo(cell, cell->rect().center() + QPoint(1, 0));
+        QTRY_VERIFY(Highlighted(row));
+    }
+
+    void ExpectNothingHeld() {
+        EXPECT_EQ(HighlightedRows(), 0);
+        EXPECT_FALSE(Model().HoverActive);
+        EXPECT_EQ(Model().CaptureColumn, game::colNone);
+        EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    }
+};
+
+TEST_F(BoardModals, TheEndOfAOnePlayerGameIsAnsweredWithTheMouse) {
+    Open(4, 1, 1);
+    for (int row = 0; row < 12; ++row) {
+        Roll({1, 2, 3, 4, 6});
+        Click(Named("cmdRand", row));
+    }
+    Roll({5, 5, 5, 5, 5});
+    RestOn("cmdRand(12)", 12);
+    AnswerWithThePointer({{"shell::frmEndGame", "cmdFinish"}, {"shell::frmScores2", "cmdReturn"}});
+    PointerClick(W("cmdRand(12)"), W("cmdRand(12)")->rect().center());
+    ExpectAnsweredByClicks({"shell::frmEndGame", "shell::frmScores2"});
+    EXPECT_TRUE(Model().GameIsOver);
+    EXPECT_EQ(Text("lblRand(12)"), "100");
+    ExpectNothingHeld();
+
+    // New Game by its key, the pointer still resting there: a fresh board,
+    // no row lit and nothing held.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    Key(Qt::Key_F2);
+    EXPECT_FALSE(Model().GameIsOver);
+    ExpectNothingHeld();
+}
+
+TEST_F(BoardModals, TheEndOfATwoPlayerGameIsAnsweredWithTheMouse) {
+    Open(4, 1, 2);
+    for (int row = 0; row < 13; ++row) {
+        SCOPED_TRACE(row);
+        ScriptRoll({1, 1, 2, 3, 4});
+        if (row == 0) {
+            Key(Qt::Key_Return);
+        } else {
+            Click("cmdNextPlayer");
+        }
+        const std::string cell = Named("cmdRand", row);
+        if (row < 12) {
+            Click(cell);
+        } else {
+            // Player 1's last box: the question, then the table that the
+            // total took a place in.
+            RestOn(cell, row);
+            AnswerWithThePointer(
+                {{"shell::frmEndGame", "cmdFinish"}, {"shell::frmScores2", "cmdReturn"}});
+            PointerClick(W(cell), W(cell)->rect().center());
+            ExpectAnsweredByClicks({"shell::frmEndGame", "shell::frmScores2"});
+            ExpectNothingHeld();
+        }
+        ScriptRoll({2, 2, 2, 3, 4});
+        Key(Qt::Key_Return);
+        ASSERT_EQ(window->windowTitle(), "Quorvane - Player 2");
+        if (row < 12) {
+            Click(cell);
+        } else {
+            // Player 2's last box: the question, the table, the winner.
+            RestOn(cell, row);
+            AnswerWithThePointer({{"shell::frmEndGame", "cmdFinish"},
+                                  {"shell::frmScores2", "cmdReturn"},
+                                  {"shell::frmTheWinerIs", "cmdClose"}});
+            PointerClick(W(cell), W(cell)->rect().center());
+            ExpectAnsweredByClicks(
+                {"shell::frmEndGame", "shell::frmScores2", "shell::frmTheWinerIs"});
+        }
+    }
+    EXPECT_TRUE(Model().GameIsOver);
+    EXPECT_TRUE(W("cmdShowNextBoard")->isVisible());
+    ExpectNothingHeld();
+}
+
+TEST_F(BoardModals, OptionsOpenedByAKeyOverACellAreAnsweredWithTheMouse) {
+    Open(4, 4, 1);
+    Roll({1, 2, 3, 4, 6});
+    RestOn("cmdRand(3)", 3);
+    AnswerWithThePointer({{"shell::frmOptions", "HoverCommand2"}});
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    ExpectAnsweredByClicks({"shell::frmOptions"});
+    ExpectNothingHeld();
 }
 
 } // namespace

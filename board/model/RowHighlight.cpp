@@ -9,8 +9,25 @@ namespace game {
 
 namespace {
 
-// One procedure for the four button arrays; only the Rand column of the
-// one-column game swaps its picture.
+// Only the Rand column of the one-column game swaps its picture.
+bool SwapsPicture(const Game& game, int column) {
+    return column == colRand && game.prog.Settings.NumberOfColumns != 4;
+}
+
+// The pointer has left the hovered button: its row name and picture look
+// normal again and it lets go of the mouse.
+void HoverOff(Game& game, int column, int Index) {
+    Board& b = game.board;
+    b.HoverActive = false;
+    if (SwapsPicture(game, column)) {
+        b.Buttons(column)[Index].Picture = b.img1ColumnP[Index].Picture;
+    }
+    b.lblOption[Index].BackColor = ColourBlack;
+    b.lblOption[Index].ForeColor = ColourWhite;
+    game.ReleaseCapture();
+}
+
+// One procedure for the four button arrays.
 void HoverMove(Game& game, int column, std::int16_t Index, float X, float Y) {
     if (Index < 0 || Index >= RowCount) {
         return;
@@ -18,7 +35,7 @@ void HoverMove(Game& game, int column, std::int16_t Index, float X, float Y) {
     Board& b = game.board;
     Control& button = b.Buttons(column)[Index];
     Control& name = b.lblOption[Index];
-    const bool swapsPicture = column == colRand && game.prog.Settings.NumberOfColumns != 4;
+    const bool swapsPicture = SwapsPicture(game, column);
 
     if (!b.HoverActive) {
         // The pointer has just come onto the button: it takes the capture.
@@ -34,16 +51,9 @@ void HoverMove(Game& game, int column, std::int16_t Index, float X, float Y) {
     }
     // Edges count as inside.
     const bool inside = X >= 0 && X <= button.Width && Y >= 0 && Y <= button.Height;
-    if (inside) {
-        return;
+    if (!inside) {
+        HoverOff(game, column, Index);
     }
-    b.HoverActive = false;
-    if (swapsPicture) {
-        button.Picture = b.img1ColumnP[Index].Picture;
-    }
-    name.BackColor = ColourBlack;
-    name.ForeColor = ColourWhite;
-    game.ReleaseCapture();
 }
 
 } // namespace
@@ -67,6 +77,12 @@ void Game::cmdOblg_MouseMove(std::int16_t Index, std::int16_t, std::int16_t, flo
 void Game::ReleaseCapture() {
     board.CaptureColumn = colNone;
     board.CaptureRow = 0;
+}
+
+void Game::EndRowHighlight() {
+    if (board.CaptureColumn != colNone) {
+        HoverOff(*this, board.CaptureColumn, board.CaptureRow);
+    }
 }
 
 void Game::picRollDices_MouseDown(std::int16_t, std::int16_t, float, float) {
