@@ -360,6 +360,7 @@ TEST(Layout, MenuPairsSoundButtonAndFlagsFollowTheSettings) {
             EXPECT_EQ(b.mnuHintsByRequest2.Visible, hints);
             EXPECT_EQ(b.mnuHintsAllways.Visible, hints);
             EXPECT_EQ(b.mnuHintsAllways2.Visible, !hints);
+            EXPECT_EQ(b.Toolbar2.Buttons[6].Enabled, !hints) << "the hint button";
             EXPECT_EQ(b.mnuSoundsOn.Visible, sound);
             EXPECT_EQ(b.mnuSoundsOn2.Visible, !sound);
             EXPECT_EQ(b.mnuSoundsOff.Visible, !sound);

@@ -140,6 +140,8 @@ void SetMenuPairs(Board& b, Program& prog) {
     b.mnuHintsByRequest2.Visible = s.hintAllways;
     b.mnuHintsAllways.Visible = s.hintAllways;
     b.mnuHintsAllways2.Visible = !s.hintAllways;
+    // The hint button asks for hints on request: off while they are always on.
+    b.Toolbar2.Buttons[6].Enabled = !s.hintAllways;
     b.mnuSoundsOn.Visible = s.SoundEnabled;
     b.mnuSoundsOn2.Visible = !s.SoundEnabled;
     b.mnuSoundsOff.Visible = !s.SoundEnabled;
