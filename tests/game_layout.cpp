@@ -367,7 +367,7 @@ TEST(Layout, MenuPairsSoundButtonAndFlagsFollowTheSettings) {
             EXPECT_EQ(b.mnuSoundsOff2.Visible, sound);
             EXPECT_EQ(b.Toolbar2.Buttons[7].Image, sound ? 5 : 8);
             EXPECT_EQ(t.prog.SoundOn, sound);
-            EXPECT_EQ(b.mnuHintsAllways2.Caption, "Show &Hints Allways");
+            EXPECT_EQ(b.mnuHintsAllways2.Caption, "Show &Hints Always");
             EXPECT_EQ(b.mnuSoundsOff2.Caption, "Turn Sound E&ffects Off");
         }
     }

@@ -304,7 +304,7 @@ TEST(WinnerDialog, ShowsTheTextsTheGameComputed) {
     game::WinnerTexts texts{"Ann's Total Score:", "231", "Bob's Total Score:", "-12",
                             "Ann       Wins!"};
     shell::frmTheWinerIs dialog(texts, program, nullptr);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("And the Winer is..."));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("And the Winner is..."));
     EXPECT_EQ(dialog.lblPlayer1->text(), QStringLiteral("Ann's Total Score:"));
     EXPECT_EQ(dialog.lblScore1->text(), QStringLiteral("231"));
     EXPECT_EQ(dialog.lblPlayer2->text(), QStringLiteral("Bob's Total Score:"));
