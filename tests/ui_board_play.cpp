@@ -3,6 +3,7 @@
 // two keys, the hint button and undo and redo from the toolbar.
 #include "BoardWindow.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <filesystem>
 
@@ -240,6 +241,22 @@ TEST_F(BoardPlay, UndoAndRedoFromTheToolbarTakeBackAndReplayAMove) {
 namespace {
 
 using testing_support::BoardWindowTest;
+
+// The reveal of a new sheet on the window's real timer: its ticks come no
+// faster than every 15 ms, so the 27 ticks of the spiral take at least 0.4 s
+// however quickly the machine draws them.
+TEST_F(BoardPlay, TheRevealTicksNoFasterThanEveryFifteenMilliseconds) {
+    Open(4, 4, 1, [](game::GameSettings& s) { s.ConfirmQuitGame = false; });
+    Roll({1, 2, 3, 4, 5});
+    randoms.push_back(8.5 / 9.0); // the spiral, variant 9
+    QElapsedTimer clock;
+    clock.start();
+    ClickTool("tbNew");
+    ASSERT_EQ(Model().RevealVariant, 9);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Model().tmrAnimation.Enabled; }, 5000));
+    EXPECT_GE(clock.elapsed(), 27 * 15);
+    EXPECT_TRUE(W("picRollDices")->isEnabled());
+}
 
 class BoardTwoPlayers : public BoardWindowTest {};
 
