@@ -4,6 +4,9 @@
 #include "BoardWindow.h"
 
 #include <QElapsedTimer>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <filesystem>
 
@@ -258,7 +261,22 @@ TEST_F(BoardPlay, TheRevealTicksNoFasterThanEveryFifteenMilliseconds) {
     EXPECT_TRUE(W("picRollDices")->isEnabled());
 }
 
-class BoardTwoPlayers : public BoardWindowTest {};
+class BoardTwoPlayers : public BoardWindowTest {
+protected:
+    // The whole caption of a push button of the board lies inside the part
+    // of the button that its style keeps for the caption.
+    void ExpectCaptionFits(const std::string& name) {
+        auto* button = qobject_cast<QPushButton*>(W(name));
+        ASSERT_NE(button, nullptr) << name;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), room.width())
+            << name << " \"" << button->text().toStdString() << "\"";
+    }
+};
 
 TEST_F(BoardTwoPlayers, TurnsAlternateAndTheFinishedBoardsCanBeViewedButNotRolled) {
     Open(4, 1, 2);
@@ -273,6 +291,7 @@ TEST_F(BoardTwoPlayers, TurnsAlternateAndTheFinishedBoardsCanBeViewedButNotRolle
             Key(Qt::Key_Return);
         } else {
             ASSERT_TRUE(W("cmdNextPlayer")->isVisible());
+            ExpectCaptionFits("cmdNextPlayer");
             Click("cmdNextPlayer");
         }
         EXPECT_EQ(window->windowTitle(), "Quorvane - Player 1");
@@ -294,6 +313,7 @@ TEST_F(BoardTwoPlayers, TurnsAlternateAndTheFinishedBoardsCanBeViewedButNotRolle
     EXPECT_EQ(finishQuestions, 2) << "each player's last turn took one roll";
     EXPECT_EQ(winnerDialogs, 1);
     EXPECT_TRUE(W("cmdShowNextBoard")->isVisible());
+    ExpectCaptionFits("cmdShowNextBoard");
     EXPECT_FALSE(W("cmdNextPlayer")->isVisible());
 
     // Enter does nothing now; the viewer shows player 1's board.
@@ -304,6 +324,7 @@ TEST_F(BoardTwoPlayers, TurnsAlternateAndTheFinishedBoardsCanBeViewedButNotRolle
     Click("cmdShowNextBoard");
     EXPECT_EQ(window->windowTitle(), "Quorvane - Player 1");
     EXPECT_EQ(PanelText(1), "Player 1  ");
+    ExpectCaptionFits("cmdShowNextBoard"); // now offering player 2's board
 }
 
 } // namespace
