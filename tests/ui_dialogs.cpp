@@ -113,12 +113,16 @@ TEST_F(PictureButton, AccessLetterClicksTheButton) {
     EXPECT_EQ(clicks->count(), 1) << "another letter must not click it";
 }
 
-TEST_F(PictureButton, MouseAndSpaceClickOnce) {
+TEST_F(PictureButton, MouseSpaceAndBothEnterKeysClickOnce) {
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(clicks->count(), 1);
     button->setFocus();
     QTest::keyClick(button, Qt::Key_Space);
     EXPECT_EQ(clicks->count(), 2);
+    QTest::keyClick(button, Qt::Key_Return);
+    EXPECT_EQ(clicks->count(), 3);
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(clicks->count(), 4);
 }
 
 TEST_F(PictureButton, DisabledButtonGivesNoClick) {
