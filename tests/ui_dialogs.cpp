@@ -533,6 +533,9 @@ TEST_F(RulesViewer, FromTheBoardOneViewerIsReused) {
     QPointer<shell::frmQuickStart> second = shell::frmQuickStart::ShowFromBoard(program, &board);
     EXPECT_EQ(first, second);
     EXPECT_FALSE(first->isModal());
+    // A window of its own that the board can come in front of.
+    EXPECT_EQ(first->windowType(), Qt::Window);
+    EXPECT_EQ(first->windowHandle()->transientParent(), nullptr);
     board.setEnabled(false);
     EXPECT_TRUE(first->isEnabled()) << "the viewer is no part of the board window";
     shell::frmQuickStart::CloseIfOpen();
