@@ -5,11 +5,14 @@
 #include "board/model/Design.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <cmath>
 
 namespace ui {
@@ -190,6 +193,56 @@ protected:
     }
 };
 
+// A push button of the board ("Next Player", the board viewer). Its caption
+// keeps its blanks, which can make it too wide for the button at the
+// window's font: it is then drawn in a smaller font rather than losing its
+// last letters. The font is fitted once the button shows, and again when its
+// caption or size changes.
+class CaptionButton : public QPushButton {
+public:
+    explicit CaptionButton(QWidget* parent) : QPushButton(parent) { setFocusPolicy(Qt::NoFocus); }
+
+    void SetCaption(const QString& caption) {
+        if (text() != caption) {
+            setText(caption);
+            if (isVisible()) {
+                FitFont();
+            }
+        }
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        FitFont();
+        QPushButton::showEvent(event);
+    }
+    void resizeEvent(QResizeEvent* event) override {
+        QPushButton::resizeEvent(event);
+        if (isVisible()) {
+            FitFont();
+        }
+    }
+
+private:
+    void FitFont() {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const int room =
+            style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width();
+        // Start from the font a button takes by itself, then step down while
+        // the caption is too wide.
+        QFont font = QApplication::font(this);
+        int size = QFontInfo(font).pixelSize();
+        font.setPixelSize(size);
+        while (size > 7 && QFontMetrics(font).horizontalAdvance(text()) > room) {
+            font.setPixelSize(--size);
+        }
+        if (this->font() != font) {
+            setFont(font);
+        }
+    }
+};
+
 } // namespace
 
 BoardView::BoardView(game::Board& board, QWidget* parent)
@@ -274,8 +327,7 @@ QWidget* BoardView::CreateWidget(const game::NamedControl& named) {
         return button;
     }
     case ControlKind::PushButton: {
-        auto* button = new QPushButton(this);
-        button->setFocusPolicy(Qt::NoFocus);
+        auto* button = new CaptionButton(this);
         const bool next = named.name == "cmdNextPlayer";
         connect(button, &QPushButton::clicked, this, [this, next] {
             if (next) {
@@ -326,14 +378,9 @@ void BoardView::SyncEntry(const Entry& entry) {
     case ControlKind::CellButton:
         static_cast<CellButtonWidget*>(w)->SetPictures(c.Picture, c.DisabledPicture);
         break;
-    case ControlKind::PushButton: {
-        auto* button = static_cast<QPushButton*>(w);
-        const QString text = QString::fromStdString(c.Caption);
-        if (button->text() != text) {
-            button->setText(text);
-        }
+    case ControlKind::PushButton:
+        static_cast<CaptionButton*>(w)->SetCaption(QString::fromStdString(c.Caption));
         break;
-    }
     case ControlKind::Shape:
         break;
     default: {

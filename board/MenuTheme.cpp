@@ -45,7 +45,7 @@ const std::array<MenuImage, 15>& MenuImages() {
         {"&About Quorvane...", "about", "aboutmask"},
         {"&Quick Start...", "quickstart", "quickstartmask"},
         {"Show &Hints by Request", "CHECK", "checkmask"},
-        {"Show Hints &Allways", "CHECK", "checkmask"},
+        {"Show Hints &Always", "CHECK", "checkmask"},
         {"Turn S&ound Effects On", "CHECK", "checkmask"},
         {"Turn Sou&nd Effects Off", "CHECK", "checkmask"},
     }};

@@ -32,6 +32,8 @@ QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+constexpr int ShortestTimerIntervalMs = 15;
+
 } // namespace
 
 frmQuorvane::frmQuorvane(game::Program& program, BoardServices services, QWidget* parent)
@@ -361,8 +363,13 @@ void frmQuorvane::SyncStatusBar() {
 
 void frmQuorvane::SyncTimers() {
     auto sync = [](QTimer* timer, const game::Timer& model) {
-        if (timer->interval() != model.Interval) {
-            timer->setInterval(model.Interval);
+        // The board's timers were made for a system timer that never ticks
+        // faster than about every 15 ms: shorter intervals (the reveal's
+        // 1 ms and 5 ms, the marquee's first 1 ms) tick at that pace, so
+        // the reveal can be seen. Longer intervals are kept as they are.
+        const int interval = std::max(model.Interval, ShortestTimerIntervalMs);
+        if (timer->interval() != interval) {
+            timer->setInterval(interval);
         }
         if (model.Enabled && !timer->isActive()) {
             timer->start();

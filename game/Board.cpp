@@ -115,8 +115,8 @@ Board::Board() {
     mnuUndoRedo = Item("&Redo", "Ctrl+Y");
     mnuHintsByRequest = Item("Show &Hints by Request");
     mnuHintsByRequest2 = Item("S&how Hints by Request");
-    mnuHintsAllways = Item("Show Hints &Allways");
-    mnuHintsAllways2 = Item("Show &Hints Allways");
+    mnuHintsAllways = Item("Show Hints &Always");
+    mnuHintsAllways2 = Item("Show &Hints Always");
     mnuSoundsOn = Item("Turn S&ound Effects On");
     mnuSoundsOn2 = Item("Turn Sound &Effects On");
     mnuSoundsOff = Item("Turn Sou&nd Effects Off");

@@ -107,6 +107,9 @@ void WriteScore(Game& game, int column, int Index) {
     }
     ++board.Round;
     turn::RollButtonNormal(board);
+    // No hint for a written move; set before the end-of-game check, so that
+    // its Undo Last Move makes the hint available again as any undo does.
+    board.HintAvailable = false;
 
     EndOfGame outcome = EndOfGame::NotOver;
     if (board.Round == game.MovesPerSheet()) {
@@ -122,7 +125,6 @@ void WriteScore(Game& game, int column, int Index) {
     if (TwoPlayers(prog) && after.showsNextPlayer) {
         board.cmdNextPlayer.Visible = true;
     }
-    board.HintAvailable = false;
     if (TwoPlayers(prog)) {
         board.StatusBar1.Panels[3].Text = turn::PlayersTotalsText(board);
     } else if (outcome != EndOfGame::UndoneLastMove) {
@@ -187,6 +189,7 @@ void WriteOblg(Game& game, int Index) {
     board.Announced = false;
     board.RedoOblgTwice = false;
     prog.RedoInProgress = false;
+    board.HintAvailable = false; // before the end-of-game check, as in WriteScore
 
     EndOfGame outcome = EndOfGame::NotOver;
     if (board.Round == game.MovesPerSheet()) {
@@ -206,7 +209,6 @@ void WriteOblg(Game& game, int Index) {
     if (TwoPlayers(prog) && after.showsNextPlayer) {
         board.cmdNextPlayer.Visible = true;
     }
-    board.HintAvailable = false;
     if (TwoPlayers(prog)) {
         board.StatusBar1.Panels[3].Text = turn::PlayersTotalsText(board);
     }

@@ -25,11 +25,7 @@ void Game::picDice_Click(std::int16_t Index) {
     if (prog.SoundOn) {
         PlaySoundAsync("holdDice");
     }
-    int held = 0;
-    for (int die = 0; die <= prog.LastDie; ++die) {
-        held += prog.DieFree[die] ? 0 : 1;
-    }
-    if (held == prog.LastDie + 1) {
+    if (turn::EveryDieHeld(prog)) {
         turn::RollButtonOff(board);
     }
 }

@@ -103,6 +103,7 @@ void Game::mnuNewGame_Click() {
         board.HintsAlwaysOn = true;
         board.mnuHintsByRequest.Enabled = true;
         board.mnuHintsAllways.Enabled = false;
+        board.Toolbar2.Buttons[6].Enabled = false; // the hint button
     }
 
     prog.BoardLeft = board.Left;

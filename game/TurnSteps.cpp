@@ -42,6 +42,15 @@ void SetLamps(Board& board, int lit) {
     }
 }
 
+bool EveryDieHeld(const Program& prog) {
+    for (int die = 0; die <= prog.LastDie && die < DieCount; ++die) {
+        if (prog.DieFree[die]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void RollButtonNormal(Board& board) {
     board.picRollDices.Enabled = true;
     board.picRollDices.Picture = board.picRollDice.Picture;

@@ -26,6 +26,10 @@ void IdleFreeDie(Board& board, Program& prog, int die);
 // Lights lamps 0 to lit - 1 and darkens the others.
 void SetLamps(Board& board, int lit);
 
+// Every die of the game (0 to LastDie) is set aside: a roll would throw
+// nothing.
+bool EveryDieHeld(const Program& prog);
+
 // The roll picture enabled with its normal look.
 void RollButtonNormal(Board& board);
 // The roll picture disabled with its off look.

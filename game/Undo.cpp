@@ -151,7 +151,8 @@ void Game::mnuUndoUndo_Click() {
     }
 
     // 11. After a move on the third roll the dice stay free and locked.
-    if (board.RollCount < 3 || board.Announced || board.OblgWritten) {
+    const bool holdsBack = board.RollCount < 3 || board.Announced || board.OblgWritten;
+    if (holdsBack) {
         for (int die = 0; die <= last; ++die) {
             const bool free = board.DieFreeSnapshot[die];
             prog.DieFree[die] = free;
@@ -229,6 +230,13 @@ void Game::mnuUndoUndo_Click() {
     if (board.OblgAfterTwoRolls && board.CurrentRow >= 0 && board.CurrentRow < RowCount) {
         // The row stays bound: it is the only cell, and a third roll writes it.
         ShowAndEnable(board.cmdOblg[board.CurrentRow]);
+    }
+
+    // The holds are back as the move found them: with every die set aside
+    // the roll stays off, as holding the last die left it, or the next roll
+    // would count and throw nothing.
+    if (holdsBack && turn::EveryDieHeld(prog)) {
+        turn::RollButtonOff(board);
     }
 
     // 15 to 17.

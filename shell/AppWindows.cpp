@@ -17,7 +17,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
-#include <QTimer>
 
 namespace shell {
 
@@ -88,13 +87,6 @@ void ShowBoard(game::Program& program) {
     board = new ui::frmQuorvane(program, BoardServicesFor(program));
     board->setAttribute(Qt::WA_DeleteOnClose);
     board->show();
-    // The window icon is painted in seven sizes; it follows the first frame
-    // rather than holding the window back.
-    QTimer::singleShot(0, board, [] {
-        if (board) {
-            board->setWindowIcon(ui::Artwork::WindowIcon());
-        }
-    });
     QCoreApplication::instance()->installEventFilter(
         new WarmUpSoundOnFirstInput(QCoreApplication::instance()));
 }

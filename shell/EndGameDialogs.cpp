@@ -62,7 +62,7 @@ void frmEndGame::reject() {
 frmTheWinerIs::frmTheWinerIs(const game::WinnerTexts& texts, const game::Program& program,
                              QWidget* board)
     : QDialog(board) {
-    setWindowTitle(QStringLiteral("And the Winer is..."));
+    setWindowTitle(QStringLiteral("And the Winner is..."));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setModal(true);
     ApplyDialogCursor(this, program.AppPath);

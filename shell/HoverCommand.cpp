@@ -3,6 +3,7 @@
 #include "board/Twips.h"
 
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -37,6 +38,12 @@ Shades ShadesFor(bool enabled, bool pressed, bool lit) {
 
 constexpr qreal cornerRadius = 7.0;
 
+// Enter or keypad Enter, with no other modifier.
+bool IsEnter(const QKeyEvent* key) {
+    const Qt::KeyboardModifiers others = key->modifiers() & ~Qt::KeypadModifier;
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && others == 0;
+}
+
 } // namespace
 
 HoverCommand::HoverCommand(const QString& caption, QWidget* parent) : QAbstractButton(parent) {
@@ -48,6 +55,39 @@ HoverCommand::HoverCommand(const QString& caption, QWidget* parent) : QAbstractB
     bold.setBold(true);
     setFont(bold);
     connect(this, &QAbstractButton::clicked, this, &HoverCommand::Click);
+}
+
+void HoverCommand::setDefault(bool on) {
+    if (on == default_) {
+        return;
+    }
+    default_ = on;
+    // The window sees every Enter that none of its controls has taken.
+    if (on) {
+        window()->installEventFilter(this);
+    } else {
+        window()->removeEventFilter(this);
+    }
+}
+
+void HoverCommand::keyPressEvent(QKeyEvent* event) {
+    if (IsEnter(event)) {
+        click(); // a disabled button has no focus and does not click
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+bool HoverCommand::eventFilter(QObject* watched, QEvent* event) {
+    if (default_ && watched == window() && event->type() == QEvent::KeyPress &&
+        IsEnter(static_cast<QKeyEvent*>(event))) {
+        if (isEnabled() && isVisible()) {
+            click();
+        }
+        return true;
+    }
+    return QAbstractButton::eventFilter(watched, event);
 }
 
 void HoverCommand::setTop(double twips) {

@@ -119,6 +119,7 @@ void frmOptions::BuildControls() {
     });
     connect(HoverCommand1, &HoverCommand::Click, this, &frmOptions::HoverCommand1_Click);
     connect(HoverCommand2, &HoverCommand::Click, this, &frmOptions::HoverCommand2_Click);
+    HoverCommand1->setDefault(true); // Enter confirms
 
     // Three columns: the game, the players, the program.
     auto* first = new QVBoxLayout;

@@ -104,7 +104,9 @@ frmQuickStart* frmQuickStart::ShowFromBoard(const game::Program& program, QWidge
     if (fromBoard_ == nullptr) {
         fromBoard_ = new frmQuickStart(program, board);
         fromBoard_->setAttribute(Qt::WA_DeleteOnClose);
-        KeepAbove(fromBoard_, board);
+        // A window of its own beside the board, not a dialog kept above it:
+        // the board comes to the front whenever the player activates it.
+        fromBoard_->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     }
     fromBoard_->show();
     fromBoard_->raise();

@@ -166,6 +166,7 @@ void frmScores2::BuildControls() {
         QRect(QPoint(width - TwipsToPixels(Margin + 240) - buttonSize.width(), 0), buttonSize));
     connect(cmdClearTable, &HoverCommand::Click, this, &frmScores2::cmdClearTable_Click);
     connect(cmdReturn, &HoverCommand::Click, this, &frmScores2::cmdReturn_Click);
+    cmdReturn->setDefault(true); // Enter returns
 
     Check1 = new QCheckBox(QStringLiteral("&Show Grid Lines"), this);
     Check1->setObjectName(QStringLiteral("Check1"));

@@ -76,6 +76,7 @@ frmWelcome::frmWelcome(game::Program& program) : QDialog(nullptr), program_(prog
     connect(cmdQuickStart, &HoverCommand::Click, this, &frmWelcome::cmdQuickStart_Click);
     connect(cmdOptions, &HoverCommand::Click, this, &frmWelcome::cmdOptions_Click);
     connect(cmdScores, &HoverCommand::Click, this, &frmWelcome::cmdScores_Click);
+    cmdPlay->setDefault(true); // Enter plays
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(28);

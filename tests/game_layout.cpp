@@ -360,13 +360,14 @@ TEST(Layout, MenuPairsSoundButtonAndFlagsFollowTheSettings) {
             EXPECT_EQ(b.mnuHintsByRequest2.Visible, hints);
             EXPECT_EQ(b.mnuHintsAllways.Visible, hints);
             EXPECT_EQ(b.mnuHintsAllways2.Visible, !hints);
+            EXPECT_EQ(b.Toolbar2.Buttons[6].Enabled, !hints) << "the hint button";
             EXPECT_EQ(b.mnuSoundsOn.Visible, sound);
             EXPECT_EQ(b.mnuSoundsOn2.Visible, !sound);
             EXPECT_EQ(b.mnuSoundsOff.Visible, !sound);
             EXPECT_EQ(b.mnuSoundsOff2.Visible, sound);
             EXPECT_EQ(b.Toolbar2.Buttons[7].Image, sound ? 5 : 8);
             EXPECT_EQ(t.prog.SoundOn, sound);
-            EXPECT_EQ(b.mnuHintsAllways2.Caption, "Show &Hints Allways");
+            EXPECT_EQ(b.mnuHintsAllways2.Caption, "Show &Hints Always");
             EXPECT_EQ(b.mnuSoundsOff2.Caption, "Turn Sound E&ffects Off");
         }
     }

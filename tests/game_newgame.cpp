@@ -311,6 +311,7 @@ TEST(NewGameReset, HintsAlwaysFromTheSetting) {
     EXPECT_TRUE(t.board.HintsAlwaysOn);
     EXPECT_TRUE(t.board.mnuHintsByRequest.Enabled);
     EXPECT_FALSE(t.board.mnuHintsAllways.Enabled);
+    EXPECT_FALSE(t.board.Toolbar2.Buttons[6].Enabled) << "the hint button";
 }
 
 TEST(NewGameReset, TwoPlayerGameStartsWithPlayerOne) {

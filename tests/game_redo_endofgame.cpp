@@ -163,6 +163,7 @@ struct LastMoveTable : TurnTable {
         EXPECT_FALSE(prog.RedoInProgress);
         EXPECT_TRUE(board.Buttons(box.column)[box.row].Visible);
         EXPECT_TRUE(board.Buttons(box.column)[box.row].Enabled);
+        EXPECT_TRUE(board.HintAvailable) << "a hint can be asked for the restored dice";
     }
 
     void ExpectFinished(int questions, int grandBefore) {

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 using namespace game;
 using testing_support::TakePicture;
 using testing_support::TurnTable;
@@ -294,6 +297,55 @@ TEST(UndoTurn, MoveAfterOneRollReopensTheAnnounceWindow) {
     t.Roll({6, 6, 6, 6});
     EXPECT_EQ(t.board.Dice, (std::array<int, 6>{6, 6, 3, 6, 6, 0}));
     EXPECT_TRUE(t.Offered(t.board.cmdOblg).empty());
+}
+
+// Every die was held when the move was made: the holds come back, and so
+// does the roll button's off look, or the next roll would count and throw
+// nothing. A write after one roll (which reopens the announce window), after
+// two rolls, an announcement and a bound Oblg row written after two rolls.
+TEST(UndoTurn, MoveWithEveryDieHeldLeavesTheRollOff) {
+    // Each case starts after the turn's first roll and ends with a move
+    // made while every die is held.
+    const std::pair<const char*, std::function<void(TurnTable&)>> moves[] = {
+        {"Rand after one roll",
+         [](TurnTable& t) {
+             t.Hold({0, 1, 2, 3, 4});
+             t.game.cmdRand_Click(rowFives);
+         }},
+        {"Down after two rolls",
+         [](TurnTable& t) {
+             t.Roll({5, 5, 5, 5, 5});
+             t.Hold({0, 1, 2, 3, 4});
+             t.game.cmdDown_Click(0);
+         }},
+        {"announcement",
+         [](TurnTable& t) {
+             t.Hold({0, 1, 2, 3, 4});
+             t.game.cmdOblg_Click(rowFives);
+         }},
+        {"bound Oblg row after two rolls",
+         [](TurnTable& t) {
+             t.game.cmdOblg_Click(rowFives);
+             t.Roll({5, 5, 5, 5, 5});
+             t.Hold({0, 1, 2, 3, 4});
+             t.game.cmdOblg_Click(rowFives);
+         }},
+    };
+    for (const auto& [name, move] : moves) {
+        SCOPED_TRACE(name);
+        TurnTable t;
+        t.Roll({5, 5, 5, 5, 5});
+        move(t);
+        t.game.mnuUndoUndo_Click();
+        for (int die = 0; die <= 4; ++die) {
+            EXPECT_FALSE(t.prog.DieFree[die]);
+        }
+        EXPECT_FALSE(t.board.picRollDices.Enabled);
+        EXPECT_EQ(t.board.picRollDices.Picture, t.board.picRollOff.Picture);
+        // Taking one die back allows the roll again.
+        t.game.PicDiceOff_Click(2);
+        EXPECT_TRUE(t.board.picRollDices.Enabled);
+    }
 }
 
 TEST(UndoTurn, OneColumnGameOffersOnlyRandAgain) {

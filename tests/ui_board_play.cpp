@@ -3,6 +3,10 @@
 // two keys, the hint button and undo and redo from the toolbar.
 #include "BoardWindow.h"
 
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <filesystem>
 
@@ -241,7 +245,38 @@ namespace {
 
 using testing_support::BoardWindowTest;
 
-class BoardTwoPlayers : public BoardWindowTest {};
+// The reveal of a new sheet on the window's real timer: its ticks come no
+// faster than every 15 ms, so the 27 ticks of the spiral take at least 0.4 s
+// however quickly the machine draws them.
+TEST_F(BoardPlay, TheRevealTicksNoFasterThanEveryFifteenMilliseconds) {
+    Open(4, 4, 1, [](game::GameSettings& s) { s.ConfirmQuitGame = false; });
+    Roll({1, 2, 3, 4, 5});
+    randoms.push_back(8.5 / 9.0); // the spiral, variant 9
+    QElapsedTimer clock;
+    clock.start();
+    ClickTool("tbNew");
+    ASSERT_EQ(Model().RevealVariant, 9);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Model().tmrAnimation.Enabled; }, 5000));
+    EXPECT_GE(clock.elapsed(), 27 * 15);
+    EXPECT_TRUE(W("picRollDices")->isEnabled());
+}
+
+class BoardTwoPlayers : public BoardWindowTest {
+protected:
+    // The whole caption of a push button of the board lies inside the part
+    // of the button that its style keeps for the caption.
+    void ExpectCaptionFits(const std::string& name) {
+        auto* button = qobject_cast<QPushButton*>(W(name));
+        ASSERT_NE(button, nullptr) << name;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), room.width())
+            << name << " \"" << button->text().toStdString() << "\"";
+    }
+};
 
 TEST_F(BoardTwoPlayers, TurnsAlternateAndTheFinishedBoardsCanBeViewedButNotRolled) {
     Open(4, 1, 2);
@@ -256,6 +291,7 @@ TEST_F(BoardTwoPlayers, TurnsAlternateAndTheFinishedBoardsCanBeViewedButNotRolle
             Key(Qt::Key_Return);
         } else {
             ASSERT_TRUE(W("cmdNextPlayer")->isVisible());
+            ExpectCaptionFits("cmdNextPlayer");
             Click("cmdNextPlayer");
         }
         EXPECT_EQ(window->windowTitle(), "Quorvane - Player 1");
@@ -277,6 +313,7 @@ TEST_F(BoardTwoPlayers, TurnsAlternateAndTheFinishedBoardsCanBeViewedButNotRolle
     EXPECT_EQ(finishQuestions, 2) << "each player's last turn took one roll";
     EXPECT_EQ(winnerDialogs, 1);
     EXPECT_TRUE(W("cmdShowNextBoard")->isVisible());
+    ExpectCaptionFits("cmdShowNextBoard");
     EXPECT_FALSE(W("cmdNextPlayer")->isVisible());
 
     // Enter does nothing now; the viewer shows player 1's board.
@@ -287,6 +324,7 @@ TEST_F(BoardTwoPlayers, TurnsAlternateAndTheFinishedBoardsCanBeViewedButNotRolle
     Click("cmdShowNextBoard");
     EXPECT_EQ(window->windowTitle(), "Quorvane - Player 1");
     EXPECT_EQ(PanelText(1), "Player 1  ");
+    ExpectCaptionFits("cmdShowNextBoard"); // now offering player 2's board
 }
 
 } // namespace

@@ -113,12 +113,16 @@ TEST_F(PictureButton, AccessLetterClicksTheButton) {
     EXPECT_EQ(clicks->count(), 1) << "another letter must not click it";
 }
 
-TEST_F(PictureButton, MouseAndSpaceClickOnce) {
+TEST_F(PictureButton, MouseSpaceAndBothEnterKeysClickOnce) {
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(clicks->count(), 1);
     button->setFocus();
     QTest::keyClick(button, Qt::Key_Space);
     EXPECT_EQ(clicks->count(), 2);
+    QTest::keyClick(button, Qt::Key_Return);
+    EXPECT_EQ(clicks->count(), 3);
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(clicks->count(), 4);
 }
 
 TEST_F(PictureButton, DisabledButtonGivesNoClick) {
@@ -305,7 +309,7 @@ TEST(WinnerDialog, ShowsTheTextsTheGameComputed) {
     game::WinnerTexts texts{"Ann's Total Score:", "231", "Bob's Total Score:", "-12",
                             "Ann       Wins!"};
     shell::frmTheWinerIs dialog(texts, program, nullptr);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("And the Winer is..."));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("And the Winner is..."));
     EXPECT_EQ(dialog.lblPlayer1->text(), QStringLiteral("Ann's Total Score:"));
     EXPECT_EQ(dialog.lblScore1->text(), QStringLiteral("231"));
     EXPECT_EQ(dialog.lblPlayer2->text(), QStringLiteral("Bob's Total Score:"));
@@ -530,6 +534,9 @@ TEST_F(RulesViewer, FromTheBoardOneViewerIsReused) {
     QPointer<shell::frmQuickStart> second = shell::frmQuickStart::ShowFromBoard(program, &board);
     EXPECT_EQ(first, second);
     EXPECT_FALSE(first->isModal());
+    // A window of its own that the board can come in front of.
+    EXPECT_EQ(first->windowType(), Qt::Window);
+    EXPECT_EQ(first->windowHandle()->transientParent(), nullptr);
     board.setEnabled(false);
     EXPECT_TRUE(first->isEnabled()) << "the viewer is no part of the board window";
     shell::frmQuickStart::CloseIfOpen();

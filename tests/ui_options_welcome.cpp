@@ -209,6 +209,30 @@ TEST_F(OptionsDialog, CancelAndTheCloseBoxKeepTheSettings) {
     EXPECT_TRUE(program.SettingsChanged);
 }
 
+// Enter from a text box or a check box confirms with OK; on the focused
+// Cancel button it cancels.
+TEST_F(OptionsDialog, EnterIsOkUnlessCancelHasTheFocus) {
+    for (QWidget* (*from)(frmOptions&) :
+         {+[](frmOptions& d) -> QWidget* { return d.txtName1; },
+          +[](frmOptions& d) -> QWidget* { return d.chkConfirmExit; }}) {
+        program.SettingsChanged = false;
+        frmOptions dialog(program, &anchor);
+        dialog.show();
+        dialog.opt5Dice->click();
+        QTest::keyClick(from(dialog), Qt::Key_Return);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_TRUE(program.SettingsChanged);
+        EXPECT_EQ(program.Settings.NumberOfDice, 4);
+    }
+    frmOptions dialog(program, &anchor);
+    dialog.show();
+    dialog.opt6Dice->click();
+    QTest::keyClick(dialog.HoverCommand2, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(program.SettingsChanged);
+    EXPECT_EQ(program.Settings.NumberOfDice, 4);
+}
+
 TEST_F(OptionsDialog, SitsCentredOverTheBoardAndLowerOverTheWelcomeDialog) {
     frmOptions fromBoard(program, &anchor);
     const QRect a = anchor.frameGeometry();
@@ -328,6 +352,25 @@ TEST_F(WelcomeDialog, PlayChoosesToPlayAndExitDoesNot) {
     welcome.cmdPlay->click();
     EXPECT_FALSE(welcome.isVisible());
     EXPECT_TRUE(program.PlayChosen);
+}
+
+TEST_F(WelcomeDialog, EnterPlays) {
+    for (QWidget* (*from)(frmWelcome&) : {+[](frmWelcome& w) -> QWidget* { return w.cmdPlay; },
+                                          +[](frmWelcome& w) -> QWidget* { return w.Check1; }}) {
+        program.PlayChosen = false;
+        frmWelcome welcome(program);
+        welcome.show();
+        QTest::keyClick(from(welcome), Qt::Key_Return);
+        EXPECT_FALSE(welcome.isVisible());
+        EXPECT_TRUE(program.PlayChosen);
+    }
+    // Enter on the focused Exit button leaves without playing.
+    program.PlayChosen = false;
+    frmWelcome welcome(program);
+    welcome.show();
+    QTest::keyClick(welcome.cmdExit, Qt::Key_Return);
+    EXPECT_FALSE(welcome.isVisible());
+    EXPECT_FALSE(program.PlayChosen);
 }
 
 TEST_F(WelcomeDialog, CheckBoxSwitchesBetweenDialogAndSplash) {

@@ -118,6 +118,19 @@ TEST_F(TopScoreDialog, ViewModeIsTheSmallDialogWithoutMessage) {
     EXPECT_TRUE(dialog.windowTitle().isEmpty());
 }
 
+TEST_F(TopScoreDialog, EnterReturnsFromTheListAndTheTabs) {
+    WriteTable(1, 3);
+    for (QWidget* (*from)(frmScores2&) :
+         {+[](frmScores2& d) -> QWidget* { return d.LVScores; },
+          +[](frmScores2& d) -> QWidget* { return d.SSTab1->tabBar(); }}) {
+        frmScores2 dialog(program, &anchor, Recorder());
+        dialog.show();
+        QTest::keyClick(from(dialog), Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+    EXPECT_TRUE(game::TopScoreFileExists(File(1))) << "Enter never clears the table";
+}
+
 TEST_F(TopScoreDialog, ListHasTwentyKeyedPlacesUnderFourHeaders) {
     WriteTable(1, 2);
     frmScores2 dialog(program, &anchor, Recorder());

@@ -126,8 +126,8 @@ void SetMenuPairs(Board& b, Program& prog) {
     const GameSettings& s = prog.Settings;
     b.mnuHintsByRequest.Caption = "Show &Hints by Request";
     b.mnuHintsByRequest2.Caption = "S&how Hints by Request";
-    b.mnuHintsAllways.Caption = "Show Hints &Allways";
-    b.mnuHintsAllways2.Caption = "Show &Hints Allways";
+    b.mnuHintsAllways.Caption = "Show Hints &Always";
+    b.mnuHintsAllways2.Caption = "Show &Hints Always";
     b.mnuSoundsOn.Caption = "Turn S&ound Effects On";
     b.mnuSoundsOn2.Caption = "Turn Sound &Effects On";
     b.mnuSoundsOff.Caption = "Turn Sou&nd Effects Off";
@@ -140,6 +140,8 @@ void SetMenuPairs(Board& b, Program& prog) {
     b.mnuHintsByRequest2.Visible = s.hintAllways;
     b.mnuHintsAllways.Visible = s.hintAllways;
     b.mnuHintsAllways2.Visible = !s.hintAllways;
+    // The hint button asks for hints on request: off while they are always on.
+    b.Toolbar2.Buttons[6].Enabled = !s.hintAllways;
     b.mnuSoundsOn.Visible = s.SoundEnabled;
     b.mnuSoundsOn2.Visible = !s.SoundEnabled;
     b.mnuSoundsOff.Visible = !s.SoundEnabled;
