@@ -46,13 +46,6 @@ void RowHighlightOff(Game& game, int row) {
     game.ReleaseCapture();
 }
 
-// A handler that the end of the game cuts short still takes away the hint
-// offer and the row highlight, which would otherwise carry into the next game.
-void EndedByGameOver(Game& game, int row) {
-    game.board.HintAvailable = false;
-    RowHighlightOff(game, row);
-}
-
 // "score" or "scoreZero"; the player's last move waits for its sound.
 void PlayScoreSound(Game& game) {
     if (!game.prog.SoundOn || game.prog.RedoInProgress) {
@@ -118,7 +111,9 @@ void WriteScore(Game& game, int column, int Index) {
     const auto after =
         turn::FollowEndOfGame(column, outcome, TwoPlayers(prog), board.SecondPlayerTurn[1]);
     if (after.endsHandler) {
-        EndedByGameOver(game, Index);
+        // The end of the game cuts the handler short; the row under the
+        // pointer must not stay lit into the next game.
+        RowHighlightOff(game, Index);
         return;
     }
     prog.RedoInProgress = false;
@@ -198,7 +193,9 @@ void WriteOblg(Game& game, int Index) {
     const auto after =
         turn::FollowEndOfGame(colOblg, outcome, TwoPlayers(prog), board.SecondPlayerTurn[1]);
     if (after.endsHandler) {
-        EndedByGameOver(game, Index);
+        // The end of the game cuts the handler short; the row under the
+        // pointer must not stay lit into the next game.
+        RowHighlightOff(game, Index);
         return;
     }
     // Undo Last Move of a write made on the announcing roll leaves that
