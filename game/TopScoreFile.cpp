@@ -355,4 +355,29 @@ TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord
     return entry;
 }
 
+void AdoptTopScoreTables(const std::string& oldFolder, const std::string& newFolder) {
+    std::error_code error;
+    if (fs::equivalent(oldFolder, newFolder, error)) {
+        return;
+    }
+    for (int table = 1; table <= 4; ++table) {
+        const fs::path from = TopScoreFileName(oldFolder, table);
+        const fs::path to = TopScoreFileName(newFolder, table);
+        if (!fs::is_regular_file(from, error) || fs::exists(fs::symlink_status(to, error))) {
+            continue;
+        }
+        // Copied under a temporary name and renamed, so that a copy cut
+        // short never stands as a table.
+        fs::path temporary = to;
+        temporary += ".tmp";
+        fs::create_directories(to.parent_path(), error);
+        if (fs::copy_file(from, temporary, fs::copy_options::overwrite_existing, error)) {
+            fs::rename(temporary, to, error);
+        }
+        if (error) {
+            fs::remove(temporary, error);
+        }
+    }
+}
+
 } // namespace game

@@ -99,4 +99,9 @@ struct TopScoreEntry {
 // holding it has been saved.
 TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord& record);
 
+// Copies each table that an earlier version kept in oldFolder's "scores/"
+// into newFolder's, where the new folder has no such table yet. The old
+// files stay as they are; a table that cannot be copied is left where it is.
+void AdoptTopScoreTables(const std::string& oldFolder, const std::string& newFolder);
+
 } // namespace game

@@ -5,10 +5,8 @@
 
 namespace shell {
 
-namespace {
 const QString kOrganization = QStringLiteral("Quorvane");
 const QString kApplication = QStringLiteral("Quorvane2");
-} // namespace
 
 // The store is opened afresh for every value, as each read or write stands
 // alone; QSettings keeps the parsed file cached between them.

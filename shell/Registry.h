@@ -8,6 +8,11 @@
 
 namespace shell {
 
+// The names the user's files of the game are kept under: the settings and the
+// folder of the top-score tables.
+extern const QString kOrganization; // "Quorvane"
+extern const QString kApplication;  // "Quorvane2"
+
 // The stored text of `valueName` up to its first NUL character, or
 // `defaultText` when the value is missing or holds anything but text.
 QString GetRegString(const QString& valueName, const QString& defaultText);

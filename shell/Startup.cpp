@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "AppInfo.h"
+#include "Registry.h"
 #include "Settings.h"
 #include "SingleInstance.h"
 #include "Sound.h"
@@ -10,6 +11,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
+#include <TopScoreFile.h>
 #include <cstdio>
 
 namespace shell {
@@ -58,13 +60,9 @@ QString AppPathFrom(const QString& folder) {
     return folder.endsWith('/') ? folder : folder + '/';
 }
 
-void NameTheProgram() {
-    QCoreApplication::setOrganizationName(QStringLiteral("Quorvane"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quorvane2"));
-}
-
 QString ScoresPath() {
-    return AppPathFrom(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return AppPathFrom(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + '/' +
+                       kOrganization + '/' + kApplication);
 }
 
 void ShowAlreadyRunning() {
@@ -100,7 +98,6 @@ bool OpenFirstWindow(game::Program& program, const StartupWindows& windows) {
 }
 
 int Main(game::Program& program, const StartupWindows& windows) {
-    NameTheProgram();
     SingleInstance instance;
     if (!instance.TryAcquire()) {
         ShowAlreadyRunning();
@@ -110,6 +107,9 @@ int Main(game::Program& program, const StartupWindows& windows) {
     // The top scores are the user's own and must outlive a rebuild or a
     // reinstall, and an installed program folder may not be writable.
     program.ScoresPath = ScoresPath().toStdString();
+    // Earlier versions kept the tables beside the program; a player's tables
+    // found there are copied over once, so no top score is left behind.
+    game::AdoptTopScoreTables(program.AppPath, program.ScoresPath);
     SetSoundFolder(QString::fromStdString(program.AppPath));
     LoadSettings(program.Settings);
     if (!OpenFirstWindow(program, windows)) {

@@ -28,12 +28,8 @@ StartupWindows PlaceholderWindows(game::Program& program);
 // The program folder with exactly one trailing '/'.
 QString AppPathFrom(const QString& folder);
 
-// Gives the application the names the user's files of the game are kept
-// under: organization "Quorvane", application "Quorvane2", as the settings.
-void NameTheProgram();
-
-// The user's data folder for the game with one trailing '/' (on Linux
-// ~/.local/share/Quorvane/Quorvane2/ once NameTheProgram has run). It is not
+// The user's data folder for the game with one trailing '/', named as the
+// settings are (on Linux ~/.local/share/Quorvane/Quorvane2/). It is not
 // created here: the first table written creates it.
 QString ScoresPath();
 

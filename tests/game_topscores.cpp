@@ -133,6 +133,34 @@ TEST(TopScoreFileNames, TableFollowsColumnsAndDice) {
     EXPECT_EQ(TopScoreFileName("/opt/q/", 3), "/opt/q/scores/scores3.dat");
 }
 
+TEST(TopScoreAdoption, TablesLeftBesideTheProgramAreCopiedOnceAndNeverOverwrite) {
+    TempFolder program;
+    TempFolder data;
+    const std::string scores = data.appPath() + "share/Quorvane/Quorvane2/";
+    std::filesystem::create_directories(program.path() / "scores");
+    const Bytes oldTable1(484, 0x41);
+    const Bytes oldTable3(484, 0x43);
+    WriteBytes(TopScoreFileName(program.appPath(), 1), oldTable1);
+    WriteBytes(TopScoreFileName(program.appPath(), 3), oldTable3);
+
+    AdoptTopScoreTables(program.appPath(), scores);
+    EXPECT_EQ(ReadBytes(TopScoreFileName(scores, 1)), oldTable1);
+    EXPECT_EQ(ReadBytes(TopScoreFileName(scores, 3)), oldTable3);
+    EXPECT_FALSE(std::filesystem::exists(TopScoreFileName(scores, 2)));
+    EXPECT_FALSE(std::filesystem::exists(TopScoreFileName(scores, 1) + ".tmp"));
+    EXPECT_EQ(ReadBytes(TopScoreFileName(program.appPath(), 1)), oldTable1) << "left as it was";
+
+    // The user's own tables always win over what still lies beside the program.
+    const Bytes newer(484, 0x4E);
+    WriteBytes(TopScoreFileName(scores, 1), newer);
+    AdoptTopScoreTables(program.appPath(), scores);
+    EXPECT_EQ(ReadBytes(TopScoreFileName(scores, 1)), newer);
+
+    // Nothing to do when the two folders are one.
+    AdoptTopScoreTables(scores, scores);
+    EXPECT_EQ(ReadBytes(TopScoreFileName(scores, 3)), oldTable3);
+}
+
 TEST(TopScoreInsertion, MissingFolderAndFileBecomeTableWithScoreAtPlaceOne) {
     Finished f;
     f.t.prog.ScoresPath = f.folder.appPath() + "share/Quorvane/Quorvane2/";

@@ -35,12 +35,7 @@ TEST(StartupAppPath, IsTheFolderWithExactlyOneTrailingSlash) {
 TEST(StartupScoresPath, IsTheGamesOwnFolderInTheUsersDataFolder) {
     const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
     ASSERT_FALSE(dataHome.isEmpty()) << "the tests keep the real data folder out of reach";
-    const QString organization = QCoreApplication::organizationName();
-    const QString application = QCoreApplication::applicationName();
-    shell::NameTheProgram();
     EXPECT_EQ(shell::ScoresPath(), dataHome + "/Quorvane/Quorvane2/");
-    QCoreApplication::setOrganizationName(organization);
-    QCoreApplication::setApplicationName(application);
 }
 
 // Start-up's choice of first window, with stand-ins that record what opened.
