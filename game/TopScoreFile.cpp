@@ -45,9 +45,14 @@ std::int32_t GetInt32(const unsigned char* in) {
     return static_cast<std::int32_t>(u);
 }
 
+bool IsControlByte(unsigned char byte) {
+    return byte < 0x20 || byte == 0x7F;
+}
+
+// NUL is no fault: it starts the texts of an empty place.
 bool HasControlBytes(const unsigned char* text) {
     for (int i = 0; i < TextBytes; ++i) {
-        if ((text[i] >= 0x01 && text[i] < 0x20) || text[i] == 0x7F) {
+        if (text[i] != 0x00 && IsControlByte(text[i])) {
             return true;
         }
     }
@@ -129,7 +134,16 @@ std::string TopScoreFileName(const std::string& folder, int table) {
 }
 
 std::string ScoreText10(const std::string& text) {
-    return FromWindows1252(Fixed10Bytes(ToWindows1252(text)));
+    std::string bytes = Fixed10Bytes(ToWindows1252(text));
+    // A record with control characters would read back as damaged and be
+    // left out, so they are stored as '?', like characters the code page
+    // cannot hold.
+    for (char& byte : bytes) {
+        if (IsControlByte(static_cast<unsigned char>(byte))) {
+            byte = '?';
+        }
+    }
+    return FromWindows1252(bytes);
 }
 
 ScoreRecord MakeScoreRecord(const std::string& name, std::int32_t score, const std::string& date) {

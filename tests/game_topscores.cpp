@@ -313,6 +313,20 @@ TEST(TopScoreRecords, TextsAreWindows1252OnDiskAndUtf8InMemory) {
     EXPECT_EQ(ReadTopScoreTable(f.file).Places[0].Name, "„ŠšŽžŸ…–—“");
 }
 
+TEST(TopScoreRecords, ControlCharactersAreStoredAsQuestionMarksAndReadBack) {
+    Finished f;
+    f.t.prog.Settings.Player1 = std::string("Ann\tLee\x7F") + '\0';
+    f.t.host.today = "12/08\n2026";
+    EXPECT_EQ(f.Enter(99), 1);
+    EXPECT_EQ(f.t.prog.NewScore.Name, "Ann?Lee?? ");
+    EXPECT_EQ(f.t.prog.NewScore.Date, "12/08?2026");
+    const TopScoreTable table = ReadTopScoreTable(f.file);
+    EXPECT_EQ(table.State, TopScoreFileState::Clean) << table.Problem;
+    EXPECT_EQ(table.Places[0].Name, "Ann?Lee?? ");
+    EXPECT_EQ(table.Places[0].Score, 99);
+    EXPECT_TRUE(f.t.host.messages.empty());
+}
+
 TEST(TopScoreFileFormat, WrittenTableReadsBackFieldByField) {
     TempFolder folder;
     const std::string file = TopScoreFileName(folder.appPath(), 1);
