@@ -4,12 +4,16 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -118,6 +122,166 @@ void SyncFolder(const fs::path& folder) {
         ::fsync(fd);
         ::close(fd);
     }
+}
+
+// The file that a table's name leads to once symbolic links are followed:
+// a table the player linked elsewhere is written where the link points, and
+// the link stays. A link to a missing file leads to that file's name.
+fs::path FollowLinks(const fs::path& file, std::error_code& ec) {
+    constexpr int MostLinks = 40; // as the system allows in a path
+    fs::path path = file;
+    for (int link = 0; link < MostLinks; ++link) {
+        const fs::file_status status = fs::symlink_status(path, ec);
+        if (!fs::is_symlink(status)) {
+            if (status.type() == fs::file_type::not_found) {
+                ec.clear();
+            }
+            return path;
+        }
+        const fs::path target = fs::read_symlink(path, ec);
+        if (ec) {
+            return path;
+        }
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    ec = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+    return path;
+}
+
+// A temporary file is named after the table and the process writing it, so
+// that two games saving at once never write into one file.
+std::string TemporaryNameOf(const fs::path& table) {
+    return table.string() + "." + std::to_string(::getpid()) + ".tmp";
+}
+
+// While a game holds the lock no other game writes the table, so a
+// temporary file of the table's is one that a game stopped mid-save left.
+void RemoveLeftoverTemporaries(const fs::path& table) {
+    const std::string prefix = table.filename().string() + ".";
+    const std::string suffix = ".tmp";
+    std::error_code ec;
+    for (fs::directory_iterator entry(table.parent_path(), ec), end; !ec && entry != end;
+         entry.increment(ec)) {
+        const std::string name = entry->path().filename().string();
+        if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) ||
+            !name.ends_with(suffix)) {
+            continue;
+        }
+        const std::string pid =
+            name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+        std::error_code ignored;
+        if (std::all_of(pid.begin(), pid.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+            entry->is_regular_file(ignored) && !entry->is_symlink(ignored)) {
+            fs::remove(entry->path(), ignored);
+        }
+    }
+}
+
+// An advisory lock on one table, held from before its read until after its
+// write, so that games in other processes that share the folder (two
+// sessions, a home shared between machines) take turns and lose no score.
+// The lock is a file beside the table (links followed) that stays there.
+class TableLock {
+public:
+    TableLock() = default;
+    TableLock(const TableLock&) = delete;
+    TableLock& operator=(const TableLock&) = delete;
+    ~TableLock() {
+        if (fd_ >= 0) {
+            ::close(fd_); // lets the lock go
+        }
+    }
+
+    // Waits a few seconds at most; false when another game held the lock
+    // all that time. Where no lock file can be opened (a folder that may not
+    // be written, where no game can save a table either) or the file system
+    // has no locks, the table is used unlocked, as it always was.
+    bool Acquire(const fs::path& table) {
+        const std::string name = table.string() + ".lock";
+        fd_ = ::open(name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (fd_ < 0) {
+            fd_ = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+        }
+        if (fd_ < 0) {
+            return true;
+        }
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                return true;
+            }
+            if (std::chrono::steady_clock::now() >= giveUp) {
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        RemoveLeftoverTemporaries(table);
+        return true;
+    }
+
+private:
+    int fd_ = -1;
+};
+
+const char* const TableBusy = "Another game kept the top-score table busy for too long";
+
+// Puts new content in place of `target` (a file, links followed): written
+// under a temporary name beside it, flushed, then renamed over it, so that
+// a reader finds the old content or the new and never a part. `fill`
+// writes the content and returns false with errno set when it fails.
+// Returns 0 or the number of the error.
+int ReplaceFile(const fs::path& target, const std::function<bool(int)>& fill) {
+    const std::string temporary = TemporaryNameOf(target);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return errno;
+    }
+    bool ok = fill(fd) && ::fsync(fd) == 0;
+    int error = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return error;
+    }
+    SyncFolder(target.parent_path());
+    return 0;
+}
+
+// Copies the bytes of an earlier version's table into a new file of the
+// player's, made with the mode any new table gets. Returns a plain
+// description of the failure ending in ". ", or the empty text.
+std::string CopyOldTable(const fs::path& from, const fs::path& to) {
+    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) {
+        return "The top-score file could not be read (" + Reason(errno) + "). ";
+    }
+    const int error = ReplaceFile(to, [in](int out) {
+        std::array<unsigned char, 4096> buffer{};
+        for (;;) {
+            const ssize_t got = ::read(in, buffer.data(), buffer.size());
+            if (got == 0) {
+                return true;
+            }
+            if (got < 0 && errno != EINTR) {
+                return false;
+            }
+            if (got > 0 && !WriteAll(out, buffer.data(), static_cast<std::size_t>(got))) {
+                return false;
+            }
+        }
+    });
+    ::close(in);
+    if (error != 0) {
+        return "The top-score table could not be saved (" + Reason(error) + "). ";
+    }
+    return "";
 }
 
 } // namespace
@@ -291,46 +455,45 @@ std::string WriteTopScoreTable(const std::string& fileName, const TopScorePlaces
     }
     PutInt32(bytes.data() + TrailerOffset, 1);
 
+    const fs::path file = FollowLinks(target, ec);
+    if (ec) {
+        return "The top-score table could not be saved (" + ec.message() + "). ";
+    }
     // The rename below would replace a table that its owner protected.
-    if (::access(fileName.c_str(), W_OK) != 0 && errno != ENOENT) {
+    if (::access(file.c_str(), W_OK) != 0 && errno != ENOENT) {
         return "The top-score file may not be written (" + Reason(errno) +
                "); it was left as it is. ";
     }
-
-    const std::string temporary = fileName + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        return "The top-score table could not be saved (" + Reason(errno) + "). ";
-    }
-    bool ok = WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
-    int error = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok) {
-        fs::rename(temporary, target, ec);
-        if (ec) {
-            ok = false;
-            error = ec.value();
-        }
-    }
-    if (!ok) {
-        fs::remove(temporary, ec);
+    const int error =
+        ReplaceFile(file, [&bytes](int fd) { return WriteAll(fd, bytes.data(), bytes.size()); });
+    if (error != 0) {
         return "The top-score table could not be saved (" + Reason(error) + "). ";
     }
-    SyncFolder(folder);
     return "";
 }
 
-bool TopScoreFileExists(const std::string& fileName) {
+TopScoreFilePresence FindTopScoreFile(const std::string& fileName) {
     std::error_code ec;
-    return fs::exists(fileName, ec);
+    const fs::file_status status = fs::status(fileName, ec);
+    if (status.type() == fs::file_type::not_found) {
+        return TopScoreFilePresence::Absent;
+    }
+    return ec ? TopScoreFilePresence::CannotTell : TopScoreFilePresence::Present;
 }
 
 std::string DeleteTopScoreTable(const std::string& fileName) {
     std::error_code ec;
-    fs::remove(fileName, ec);
+    const fs::path file = FollowLinks(fileName, ec);
+    if (ec) {
+        return "The top-score table could not be deleted (" + ec.message() + "). ";
+    }
+    // Under the lock, so that a game saving at this moment cannot bring the
+    // cleared places back.
+    TableLock lock;
+    if (!lock.Acquire(file)) {
+        return std::string(TableBusy) + "; it could not be deleted. ";
+    }
+    fs::remove(file, ec);
     if (ec) {
         return "The top-score table could not be deleted (" + ec.message() + "). ";
     }
@@ -347,6 +510,18 @@ std::string TopScoreReadMessage(const TopScoreTable& table, const std::string& f
 
 TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord& record) {
     TopScoreEntry entry;
+    // The folder first, so that the first game can take the lock too; a
+    // folder that cannot be made is told when the table is written.
+    std::error_code ec;
+    fs::create_directories(fs::path(fileName).parent_path(), ec);
+    const fs::path file = FollowLinks(fileName, ec);
+    TableLock lock;
+    if (!lock.Acquire(file)) {
+        entry.Outcome = TopScoreOutcome::NotSaved;
+        entry.Message =
+            std::string(TableBusy) + "; the score could not be saved. Cannot save " + fileName;
+        return entry;
+    }
     TopScoreTable table = ReadTopScoreTable(fileName);
     if (table.State == TopScoreFileState::Unreadable) {
         // Its places are unknown: nothing is compared, and writing would lose them.
@@ -369,29 +544,48 @@ TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord
     return entry;
 }
 
-void AdoptTopScoreTables(const std::string& oldFolder, const std::string& newFolder) {
-    std::error_code error;
-    if (fs::equivalent(oldFolder, newFolder, error)) {
-        return;
+std::string AdoptTopScoreTables(const std::string& oldFolder, const std::string& newFolder) {
+    std::error_code ec;
+    if (fs::equivalent(oldFolder, newFolder, ec)) {
+        return "";
     }
+    // Only the first start finds no scores folder: later ones copy nothing,
+    // so a table that Clear Table deleted stays deleted.
+    const fs::path scores = fs::path(TopScoreFileName(newFolder, 1)).parent_path();
+    if (fs::symlink_status(scores, ec).type() != fs::file_type::not_found) {
+        return "";
+    }
+    std::string message;
+    const auto tell = [&message](const std::string& text) {
+        message += (message.empty() ? "" : "\n") + text;
+    };
     for (int table = 1; table <= 4; ++table) {
-        const fs::path from = TopScoreFileName(oldFolder, table);
-        const fs::path to = TopScoreFileName(newFolder, table);
-        if (!fs::is_regular_file(from, error) || fs::exists(fs::symlink_status(to, error))) {
+        const std::string from = TopScoreFileName(oldFolder, table);
+        const std::string to = TopScoreFileName(newFolder, table);
+        const TopScoreTable old = ReadTopScoreTable(from);
+        if (old.State == TopScoreFileState::Missing) {
             continue;
         }
-        // Copied under a temporary name and renamed, so that a copy cut
-        // short never stands as a table.
-        fs::path temporary = to;
-        temporary += ".tmp";
-        fs::create_directories(to.parent_path(), error);
-        if (fs::copy_file(from, temporary, fs::copy_options::overwrite_existing, error)) {
-            fs::rename(temporary, to, error);
+        // Made even when nothing can be copied, so that the problem is told once.
+        fs::create_directories(scores, ec);
+        if (old.State == TopScoreFileState::Unreadable) {
+            tell(TopScoreReadMessage(old, from));
+            continue;
         }
-        if (error) {
-            fs::remove(temporary, error);
+        TableLock lock;
+        if (!lock.Acquire(to)) {
+            tell(std::string(TableBusy) + "; it could not be copied. Cannot save " + to);
+            continue;
+        }
+        if (fs::exists(fs::symlink_status(to, ec))) {
+            continue; // another game, started at the same time, has copied it
+        }
+        const std::string failure = CopyOldTable(from, to);
+        if (!failure.empty()) {
+            tell(failure + "Cannot save " + to);
         }
     }
+    return message;
 }
 
 } // namespace game

@@ -2,9 +2,10 @@
 // dice count, kept in the user's data folder as 24-byte little-endian records
 // (10-byte name, 32-bit score, 10-byte date) followed by the 32-bit value 1 at
 // byte 480, 484 bytes in all. Names and dates are single-byte Windows-1252
-// text on disk and UTF-8 in memory. Plain C++: the end of a game and the
-// top-score dialog both use this API to read, insert into, write and delete
-// tables.
+// text on disk and UTF-8 in memory. Each table may have a lock file beside
+// it ("scoresN.dat.lock") that games sharing the folder take turns on. Plain
+// C++: the end of a game and the top-score dialog both use this API to read,
+// insert into, write and delete tables.
 #pragma once
 
 #include "Program.h"
@@ -66,16 +67,22 @@ TopScoreTable ReadTopScoreTable(const std::string& fileName);
 int InsertTopScore(TopScorePlacesArray& places, const ScoreRecord& record);
 
 // Writes a full 484-byte table, creating the folder when it is missing. The
-// bytes go to a temporary file beside the table that is then renamed over it,
-// so the old table stays whole when anything fails; a table file the user
-// may not write is left as it is. Returns a plain description of the failure
-// ending in ". ", or the empty text.
+// bytes go to a temporary file of this process's beside the table that is
+// then renamed over it, so the old table stays whole when anything fails; a
+// table that is a symbolic link is written where the link points, and the
+// link stays. A table file the user may not write is left as it is. Takes no
+// lock: a caller that reads the table first holds it. Returns a plain
+// description of the failure ending in ". ", or the empty text.
 std::string WriteTopScoreTable(const std::string& fileName, const TopScorePlacesArray& places);
 
-bool TopScoreFileExists(const std::string& fileName);
+// Whether a table's file is there. A file that cannot even be looked at (a
+// scores folder the user may not read) is CannotTell, never Absent.
+enum class TopScoreFilePresence { Absent, Present, CannotTell };
+TopScoreFilePresence FindTopScoreFile(const std::string& fileName);
 
-// Removes the table's file; a missing file is no failure. Returns a plain
-// description of the failure ending in ". ", or the empty text.
+// Removes the table's file (where a link points, keeping the link) under the
+// table's lock; a missing file is no failure. Returns a plain description of
+// the failure ending in ". ", or the empty text.
 std::string DeleteTopScoreTable(const std::string& fileName);
 
 // The text of the "Open scores" message about a table as read: its problem,
@@ -94,14 +101,20 @@ struct TopScoreEntry {
 };
 
 // The insertion of a finished game: reads the table, inserts the record and
-// writes the table back when it changed or the file needed repair. An
-// unreadable file is left untouched. A place is reported only once the table
-// holding it has been saved.
+// writes the table back when it changed or the file needed repair, all under
+// an advisory lock beside the table ("scoresN.dat.lock"), so that games in
+// other processes sharing the folder take turns. A lock that another game
+// holds for more than a few seconds, like any failure to write, leaves the
+// score without a place. An unreadable file is left untouched. A place is
+// reported only once the table holding it has been saved.
 TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord& record);
 
-// Copies each table that an earlier version kept in oldFolder's "scores/"
-// into newFolder's, where the new folder has no such table yet. The old
-// files stay as they are; a table that cannot be copied is left where it is.
-void AdoptTopScoreTables(const std::string& oldFolder, const std::string& newFolder);
+// At the first start that finds no "scores/" folder in newFolder, copies each
+// table that an earlier version kept in oldFolder's "scores/" into it, as a
+// new file of the player's; later starts copy nothing, so a cleared table
+// stays cleared. The old files stay as they are. Returns the text of an
+// "Open scores" message for the tables that could not be read or copied
+// (one line each), or the empty text.
+std::string AdoptTopScoreTables(const std::string& oldFolder, const std::string& newFolder);
 
 } // namespace game

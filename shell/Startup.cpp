@@ -109,7 +109,11 @@ int Main(game::Program& program, const StartupWindows& windows) {
     program.ScoresPath = ScoresPath().toStdString();
     // Earlier versions kept the tables beside the program; a player's tables
     // found there are copied over once, so no top score is left behind.
-    game::AdoptTopScoreTables(program.AppPath, program.ScoresPath);
+    const std::string adoption = game::AdoptTopScoreTables(program.AppPath, program.ScoresPath);
+    if (!adoption.empty()) {
+        ShowStartupMessage(QMessageBox::Information, QStringLiteral("Open scores"),
+                           QString::fromStdString(adoption));
+    }
     SetSoundFolder(QString::fromStdString(program.AppPath));
     LoadSettings(program.Settings);
     if (!OpenFirstWindow(program, windows)) {

@@ -241,7 +241,7 @@ void frmScores2::Form_Load(QWidget* anchor) {
     // After a game the insertion has just read this table and told whatever
     // was wrong with it: the list shows it without a second message.
     quietLoad_ = program_.ShowNewScore;
-    if (!game::TopScoreFileExists(fileName_.toStdString())) {
+    if (game::FindTopScoreFile(fileName_.toStdString()) == game::TopScoreFilePresence::Absent) {
         ShowEmptyTable();
     } else {
         LoadScoresTable();
@@ -323,7 +323,7 @@ void frmScores2::SSTab1_Click(int /*previousTab*/) {
     }
     cmdClearTable->setEnabled(true);
     fileName_ = TableFile(SSTab1->currentIndex() + 1);
-    if (game::TopScoreFileExists(fileName_.toStdString())) {
+    if (game::FindTopScoreFile(fileName_.toStdString()) != game::TopScoreFilePresence::Absent) {
         LoadScoresTable();
     } else {
         ShowEmptyTable();
@@ -391,19 +391,27 @@ void frmScores2::Check1_Click() {
 
 void frmScores2::cmdClearTable_Click() {
     fileName_ = TableFile(SSTab1->currentIndex() + 1);
-    if (!game::TopScoreFileExists(fileName_.toStdString())) {
+    const std::string file = fileName_.toStdString();
+    switch (game::FindTopScoreFile(file)) {
+    case game::TopScoreFilePresence::Absent:
         QMessageBox::warning(this, ProgramTitle(), QStringLiteral("Table is Empty!"));
         return;
+    case game::TopScoreFilePresence::CannotTell:
+        // Nothing is asked about a table that cannot even be looked at.
+        ShowFileMessage(game::TopScoreReadMessage(game::ReadTopScoreTable(file), file));
+        return;
+    case game::TopScoreFilePresence::Present:
+        break;
     }
     if (QMessageBox::question(
             this, QStringLiteral("Delete Scores?"), QStringLiteral("Delete top 20 Scores?"),
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) != QMessageBox::Ok) {
         return;
     }
-    const std::string problem = game::DeleteTopScoreTable(fileName_.toStdString());
+    const std::string problem = game::DeleteTopScoreTable(file);
     if (!problem.empty()) {
         // The table is still there: it stays on show and can be tried again.
-        ShowFileMessage(problem + "Cannot delete " + fileName_.toStdString());
+        ShowFileMessage(problem + "Cannot delete " + file);
         return;
     }
     LVScores->setRowCount(0);

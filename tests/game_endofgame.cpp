@@ -67,7 +67,7 @@ struct EndTable {
         return TopScoreFileName(prog.ScoresPath, ScoreTableNumber(prog.Settings.NumberOfColumns,
                                                                   prog.Settings.NumberOfDice));
     }
-    bool Entered() const { return TopScoreFileExists(ScoreFile()); }
+    bool Entered() const { return std::filesystem::exists(ScoreFile()); }
 };
 
 } // namespace

@@ -158,7 +158,7 @@ struct LastMoveTable : TurnTable {
         EXPECT_FALSE(board.Toolbar2.Buttons[3].Enabled || board.mnuUndoUndo.Enabled)
             << "undo offered for a move that is already taken back";
         EXPECT_FALSE(board.GameIsOver);
-        EXPECT_FALSE(TopScoreFileExists(ScoreFile())) << "nothing is entered";
+        EXPECT_FALSE(std::filesystem::exists(ScoreFile())) << "nothing is entered";
         EXPECT_FALSE(board.cmdNextPlayer.Visible);
         EXPECT_FALSE(prog.RedoInProgress);
         EXPECT_TRUE(board.Buttons(box.column)[box.row].Visible);

@@ -7,7 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
 
 #include <unistd.h>
 
@@ -55,6 +60,19 @@ std::vector<int> ScoresIn(const TopScorePlacesArray& places) {
     return scores;
 }
 
+// The names in a folder, sorted; the tables' lock files are left out.
+std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.ends_with(".lock")) {
+            names.push_back(name);
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 // A finished one-player game with five dice and four columns (table 2),
 // its program folder and the user's data folder in temporary folders.
 struct Finished {
@@ -79,6 +97,11 @@ struct Finished {
     }
     std::vector<int> Stored() { return ScoresIn(ReadTopScoreTable(file).Places); }
 };
+
+// The name under which this process writes a table before it takes its place.
+std::string TemporaryName(const std::string& table) {
+    return table + "." + std::to_string(::getpid()) + ".tmp";
+}
 
 // One "Open scores" box whose text ends in `tail` and the table's file name.
 void ExpectOneOpenScoresMessage(const Finished& f, const std::string& tail) {
@@ -133,7 +156,7 @@ TEST(TopScoreFileNames, TableFollowsColumnsAndDice) {
     EXPECT_EQ(TopScoreFileName("/opt/q/", 3), "/opt/q/scores/scores3.dat");
 }
 
-TEST(TopScoreAdoption, TablesLeftBesideTheProgramAreCopiedOnceAndNeverOverwrite) {
+TEST(TopScoreAdoption, TablesLeftBesideTheProgramAreCopiedAtTheFirstStartOnly) {
     TempFolder program;
     TempFolder data;
     const std::string scores = data.appPath() + "share/Quorvane/Quorvane2/";
@@ -142,23 +165,35 @@ TEST(TopScoreAdoption, TablesLeftBesideTheProgramAreCopiedOnceAndNeverOverwrite)
     const Bytes oldTable3(484, 0x43);
     WriteBytes(TopScoreFileName(program.appPath(), 1), oldTable1);
     WriteBytes(TopScoreFileName(program.appPath(), 3), oldTable3);
+    // A write-protected old table becomes a table of the player's own.
+    std::filesystem::permissions(TopScoreFileName(program.appPath(), 3),
+                                 std::filesystem::perms::owner_read |
+                                     std::filesystem::perms::group_read |
+                                     std::filesystem::perms::others_read);
 
-    AdoptTopScoreTables(program.appPath(), scores);
+    EXPECT_EQ(AdoptTopScoreTables(program.appPath(), scores), "");
     EXPECT_EQ(ReadBytes(TopScoreFileName(scores, 1)), oldTable1);
     EXPECT_EQ(ReadBytes(TopScoreFileName(scores, 3)), oldTable3);
     EXPECT_FALSE(std::filesystem::exists(TopScoreFileName(scores, 2)));
-    EXPECT_FALSE(std::filesystem::exists(TopScoreFileName(scores, 1) + ".tmp"));
     EXPECT_EQ(ReadBytes(TopScoreFileName(program.appPath(), 1)), oldTable1) << "left as it was";
+    const std::string fresh = TopScoreFileName(scores, 4);
+    ASSERT_EQ(WriteTopScoreTable(fresh, TableOf({1})), "");
+    EXPECT_EQ(std::filesystem::status(TopScoreFileName(scores, 3)).permissions(),
+              std::filesystem::status(fresh).permissions())
+        << "the mode a new table gets";
 
-    // The user's own tables always win over what still lies beside the program.
+    // Clear Table, then the next start: the cleared table stays cleared, and
+    // the player's own tables are never written over.
+    EXPECT_EQ(DeleteTopScoreTable(TopScoreFileName(scores, 1)), "");
     const Bytes newer(484, 0x4E);
-    WriteBytes(TopScoreFileName(scores, 1), newer);
-    AdoptTopScoreTables(program.appPath(), scores);
-    EXPECT_EQ(ReadBytes(TopScoreFileName(scores, 1)), newer);
+    WriteBytes(TopScoreFileName(scores, 3), newer);
+    EXPECT_EQ(AdoptTopScoreTables(program.appPath(), scores), "");
+    EXPECT_FALSE(std::filesystem::exists(TopScoreFileName(scores, 1)));
+    EXPECT_EQ(ReadBytes(TopScoreFileName(scores, 3)), newer);
 
     // Nothing to do when the two folders are one.
-    AdoptTopScoreTables(scores, scores);
-    EXPECT_EQ(ReadBytes(TopScoreFileName(scores, 3)), oldTable3);
+    EXPECT_EQ(AdoptTopScoreTables(scores, scores), "");
+    EXPECT_EQ(ReadBytes(TopScoreFileName(scores, 3)), newer);
 }
 
 TEST(TopScoreInsertion, MissingFolderAndFileBecomeTableWithScoreAtPlaceOne) {
@@ -366,7 +401,7 @@ TEST(TopScoreFileFormat, WrittenTableReadsBackFieldByField) {
         EXPECT_EQ(table.Places[i].Score, places[i].Score) << i;
         EXPECT_EQ(table.Places[i].Date, places[i].Date) << i;
     }
-    EXPECT_FALSE(std::filesystem::exists(file + ".tmp"));
+    EXPECT_EQ(FilesIn(folder.path() / "scores"), (std::vector<std::string>{"scores1.dat"}));
 }
 
 TEST(TopScoreFileFormat, ReadingKeepsTheTextsOfAnEmptyPlace) {
@@ -392,13 +427,13 @@ TEST(TopScoreFileFormat, MissingTableReadsAsTwentyEmptyPlacesAndDeletes) {
         EXPECT_TRUE(IsEmptyPlace(place));
         EXPECT_EQ(place.Name, EmptyText);
     }
-    EXPECT_FALSE(TopScoreFileExists(file));
+    EXPECT_EQ(FindTopScoreFile(file), TopScoreFilePresence::Absent);
     EXPECT_EQ(DeleteTopScoreTable(file), "") << "nothing to delete is no failure";
 
     ASSERT_EQ(WriteTopScoreTable(file, TableOf({1})), "");
-    EXPECT_TRUE(TopScoreFileExists(file));
+    EXPECT_EQ(FindTopScoreFile(file), TopScoreFilePresence::Present);
     EXPECT_EQ(DeleteTopScoreTable(file), "");
-    EXPECT_FALSE(TopScoreFileExists(file));
+    EXPECT_EQ(FindTopScoreFile(file), TopScoreFilePresence::Absent);
 }
 
 // ---- Files that cannot be used as they are ------------------------------
@@ -413,7 +448,7 @@ TEST(TopScoreFailures, BlockedTemporaryName) {
     Finished f;
     f.Store({300, 200});
     // Nothing can be created under the temporary file's name.
-    std::filesystem::create_directories(f.file + ".tmp/x");
+    std::filesystem::create_directories(TemporaryName(f.file) + "/x");
     ExpectNotSaved(f);
 }
 
@@ -423,7 +458,7 @@ TEST(TopScoreFailures, FullDisk) {
     }
     Finished f;
     f.Store({300, 200});
-    std::filesystem::create_symlink("/dev/full", f.file + ".tmp");
+    std::filesystem::create_symlink("/dev/full", TemporaryName(f.file));
     ExpectNotSaved(f);
 }
 
@@ -551,4 +586,126 @@ TEST(TopScoreFailures, FolderInTheTablesPlaceIsNotWrittenOver) {
     std::filesystem::create_directories(f.file);
     ExpectUnreadable(f);
     EXPECT_TRUE(std::filesystem::is_directory(f.file));
+}
+
+TEST(TopScoreFailures, UnreadableOldTableIsToldOnceAndNotCopied) {
+    SKIP_AS_ROOT();
+    TempFolder program;
+    TempFolder data;
+    const std::string oldTable1 = TopScoreFileName(program.appPath(), 1);
+    WriteBytes(oldTable1, Bytes(484, 0x41));
+    WriteBytes(TopScoreFileName(program.appPath(), 2), Bytes(484, 0x42));
+    std::filesystem::permissions(oldTable1, std::filesystem::perms::none);
+
+    const std::string message = AdoptTopScoreTables(program.appPath(), data.appPath());
+    EXPECT_TRUE(message.ends_with("Cannot open " + oldTable1)) << message;
+    EXPECT_FALSE(std::filesystem::exists(TopScoreFileName(data.appPath(), 1)));
+    EXPECT_EQ(ReadBytes(TopScoreFileName(data.appPath(), 2)), Bytes(484, 0x42));
+    EXPECT_EQ(AdoptTopScoreTables(program.appPath(), data.appPath()), "") << "told once";
+    std::filesystem::permissions(oldTable1, std::filesystem::perms::owner_read);
+}
+
+TEST(TopScoreFailures, UnreadableScoresFolderIsNotTakenForAMissingTable) {
+    SKIP_AS_ROOT();
+    Finished f;
+    f.Store({300, 200});
+    const auto scores = f.folder.path() / "scores";
+    std::filesystem::permissions(scores, std::filesystem::perms::none);
+    EXPECT_EQ(FindTopScoreFile(f.file), TopScoreFilePresence::CannotTell);
+    EXPECT_EQ(ReadTopScoreTable(f.file).State, TopScoreFileState::Unreadable);
+    ExpectUnreadable(f);
+    std::filesystem::permissions(scores, std::filesystem::perms::owner_all);
+    EXPECT_EQ(FindTopScoreFile(f.file), TopScoreFilePresence::Present);
+    EXPECT_EQ(f.Stored(), (std::vector<int>{300, 200}));
+}
+
+// ---- Tables shared: other processes and links --------------------------
+
+TEST(TopScoreSharing, GamesInOtherProcessesLoseNoScore) {
+    // Each round, writers in processes of their own enter five distinct
+    // scores each into one empty table at the same moment: all twenty fit,
+    // so every one must be reported placed and be found in the table.
+    constexpr int Writers = 4;
+    constexpr int ScoresEach = 5;
+    constexpr int Rounds = 12;
+    TempFolder folder;
+    const std::string file = TopScoreFileName(folder.appPath(), 1);
+    std::vector<int> all;
+    for (int score = 100; score < 100 + Writers * ScoresEach; ++score) {
+        all.insert(all.begin(), score);
+    }
+    for (int round = 0; round < Rounds; ++round) {
+        ASSERT_EQ(DeleteTopScoreTable(file), "");
+        int start[2];
+        ASSERT_EQ(::pipe(start), 0);
+        std::vector<pid_t> writers;
+        for (int w = 0; w < Writers; ++w) {
+            const pid_t pid = ::fork();
+            ASSERT_GE(pid, 0);
+            if (pid == 0) {
+                ::close(start[1]);
+                char go;
+                (void)!::read(start[0], &go, 1); // returns when the parent closes its end
+                int unplaced = 0;
+                for (int i = 0; i < ScoresEach; ++i) {
+                    const int score = 100 + w * ScoresEach + i;
+                    const TopScoreEntry entry =
+                        EnterTopScoreInFile(file, MakeScoreRecord("W", score, "01/01/2026"));
+                    unplaced += entry.Place < 1 ? 1 : 0;
+                }
+                ::_exit(unplaced);
+            }
+            writers.push_back(pid);
+        }
+        ::close(start[0]);
+        ::close(start[1]);
+        for (const pid_t pid : writers) {
+            int status = 0;
+            ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+            ASSERT_TRUE(WIFEXITED(status));
+            EXPECT_EQ(WEXITSTATUS(status), 0) << "scores reported without a place, round " << round;
+        }
+        ASSERT_EQ(ScoresIn(ReadTopScoreTable(file).Places), all) << "round " << round;
+    }
+    EXPECT_EQ(FilesIn(folder.path() / "scores"), (std::vector<std::string>{"scores1.dat"}));
+}
+
+TEST(TopScoreSharing, TableHeldByAnotherGameTooLongIsNotSaved) {
+    Finished f;
+    f.Store({300, 200});
+    const int held = ::open((f.file + ".lock").c_str(), O_RDWR | O_CREAT, 0666);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    ExpectNotSaved(f);
+    ::close(held);
+    EXPECT_EQ(f.Enter(250), 2);
+}
+
+TEST(TopScoreSharing, TableThatIsALinkIsWrittenThroughTheLink) {
+    Finished f;
+    TempFolder elsewhere;
+    const std::filesystem::path shared = elsewhere.path() / "shared.dat";
+    ASSERT_EQ(WriteTopScoreTable(shared, TableOf({300, 100})), "");
+    std::filesystem::create_directories(f.folder.path() / "scores");
+    // A relative link, as `ln -s ../../...` makes it.
+    std::filesystem::create_symlink("../../" + elsewhere.path().filename().string() + "/shared.dat",
+                                    f.file);
+    const auto isLink = [&] { return std::filesystem::is_symlink(f.file); };
+
+    EXPECT_EQ(f.Enter(200), 2);
+    EXPECT_TRUE(isLink());
+    EXPECT_EQ(ScoresIn(ReadTopScoreTable(shared).Places), (std::vector<int>{300, 200, 100}));
+    EXPECT_EQ(FilesIn(elsewhere.path()), (std::vector<std::string>{"shared.dat"}));
+    EXPECT_EQ(FilesIn(f.folder.path() / "scores"), (std::vector<std::string>{"scores2.dat"}));
+
+    // Clear Table empties the linked table and keeps the link; the next game
+    // makes the linked file anew.
+    EXPECT_EQ(DeleteTopScoreTable(f.file), "");
+    EXPECT_TRUE(isLink());
+    EXPECT_FALSE(std::filesystem::exists(shared));
+    EXPECT_EQ(FindTopScoreFile(f.file), TopScoreFilePresence::Absent);
+    EXPECT_EQ(f.Enter(50), 1);
+    EXPECT_TRUE(isLink());
+    EXPECT_EQ(ScoresIn(ReadTopScoreTable(shared).Places), (std::vector<int>{50}));
+    EXPECT_TRUE(f.t.host.messages.empty());
 }

@@ -19,6 +19,7 @@
 #include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -128,7 +129,7 @@ TEST_F(TopScoreDialog, EnterReturnsFromTheListAndTheTabs) {
         QTest::keyClick(from(dialog), Qt::Key_Enter, Qt::KeypadModifier);
         EXPECT_FALSE(dialog.isVisible());
     }
-    EXPECT_TRUE(game::TopScoreFileExists(File(1))) << "Enter never clears the table";
+    EXPECT_TRUE(std::filesystem::exists(File(1))) << "Enter never clears the table";
 }
 
 TEST_F(TopScoreDialog, ListHasTwentyKeyedPlacesUnderFourHeaders) {
@@ -294,7 +295,7 @@ TEST_F(TopScoreDialog, NewScoreWithoutPlaceSaysSoAndPlaysEndGame) {
 TEST_F(TopScoreDialog, ScoreThatCouldNotBeSavedClaimsNoPlace) {
     WriteTable(1, 3);
     // Nothing can be created under the temporary file's name.
-    std::filesystem::create_directories(File(1) + ".tmp/x");
+    std::filesystem::create_directories(File(1) + "." + std::to_string(::getpid()) + ".tmp/x");
     testing_support::Table t;
     EnterAsTheGameDoes(t, 1500);
     ASSERT_EQ(t.host.messages.size(), 1u);
@@ -360,6 +361,31 @@ TEST_F(TopScoreDialog, ClearingAMissingTableSaysItIsEmpty) {
     EXPECT_EQ(boxes.seen[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     EXPECT_FALSE(std::filesystem::exists(File(1)));
     EXPECT_TRUE(dialog.cmdClearTable->isEnabled());
+}
+
+TEST_F(TopScoreDialog, UnreadableScoresFolderIsToldNotShownAsEmpty) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "file permissions do not bind root: run as an ordinary user to check this";
+    }
+    WriteTable(1, 3);
+    const std::filesystem::path scores = folder.path() / "scores";
+    std::filesystem::permissions(scores, std::filesystem::perms::none);
+    {
+        MessageBoxAnswers boxes;
+        frmScores2 dialog(program, &anchor, Recorder());
+        QTest::qWait(50);
+        dialog.cmdClearTable_Click();
+        QTest::qWait(50);
+        ASSERT_EQ(boxes.seen.size(), 2u) << "one at opening, one for Clear Table";
+        for (const auto& box : boxes.seen) {
+            EXPECT_EQ(box.title, "Open scores");
+            EXPECT_TRUE(
+                box.text.endsWith(QStringLiteral("Cannot open ") + QString::fromStdString(File(1))))
+                << box.text.toStdString();
+        }
+    }
+    std::filesystem::permissions(scores, std::filesystem::perms::owner_all);
+    EXPECT_TRUE(std::filesystem::exists(File(1)));
 }
 
 TEST_F(TopScoreDialog, ClearingAsksFirstAndCancelKeepsTheTable) {
