@@ -14,9 +14,12 @@
 #include "frmSplash.h"
 #include "frmWelcome.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
+#include <QTimer>
+#include <QWindow>
 
 namespace shell {
 
@@ -79,6 +82,26 @@ protected:
     }
 };
 
+// Waits for the first window to be exposed. The widgets of an exposed window
+// are drawn while the expose event is handled, so the icon, set from the next
+// turn of the event loop, comes after the first frame.
+class SetIconAfterFirstExpose : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && watched->isWindowType() &&
+            static_cast<QWindow*>(watched)->isExposed()) {
+            QTimer::singleShot(0, QCoreApplication::instance(),
+                               [] { QApplication::setWindowIcon(ui::Artwork::WindowIcon()); });
+            QCoreApplication::instance()->removeEventFilter(this);
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 void ShowBoard(game::Program& program) {
     if (board) {
         board->show();
@@ -103,6 +126,11 @@ StartupWindows RealWindows(game::Program& program) {
         splash->ShowSplash();
     };
     return windows;
+}
+
+void SetProgramIconAfterFirstFrame() {
+    QCoreApplication::instance()->installEventFilter(
+        new SetIconAfterFirstExpose(QCoreApplication::instance()));
 }
 
 } // namespace shell

@@ -1,14 +1,13 @@
 // Program entry: the application object, the program-wide variables and the
 // windows that start-up may open; shell::Main does the rest.
 #include "AppWindows.h"
-#include "board/Artwork.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // One icon for every window of the program, the start-up boxes included.
-    QApplication::setWindowIcon(ui::Artwork::WindowIcon());
+    shell::SetProgramIconAfterFirstFrame();
     game::Program program;
     const shell::StartupWindows windows = shell::RealWindows(program);
     return shell::Main(program, windows);

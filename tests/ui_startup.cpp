@@ -1,25 +1,30 @@
 // Start-up: the program folder, which first window opens for the settings,
-// one running copy only (in-process and with the built program itself), and
-// the two links.
+// the game's icon on the first window, one running copy only (in-process and
+// with the built program itself), and the two links.
 #include "IsolatedSettings.h"
 
 #include "shell/AppInfo.h"
+#include "shell/AppWindows.h"
 #include "shell/Links.h"
 #include "shell/Settings.h"
 #include "shell/SingleInstance.h"
 #include "shell/Startup.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -102,6 +107,21 @@ TEST_F(StartupFirstWindow, SettingsChangedInTheWelcomeAreSavedOnce) {
     shell::LoadSettings(stored);
     EXPECT_EQ(stored.NumberOfPlayers, 2);
     EXPECT_EQ(stored.Player1, "Player 1  ");
+}
+
+// The icon is set only after the first window is on screen; that window must
+// still get it, whichever one it is (board, welcome, splash or the "already
+// running" box).
+TEST(StartupIcon, TheFirstWindowGetsTheGameIconOnceItIsOnScreen) {
+    const QIcon before = QApplication::windowIcon();
+    QApplication::setWindowIcon(QIcon());
+    shell::SetProgramIconAfterFirstFrame();
+    QWidget first;
+    first.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&first));
+    EXPECT_TRUE(QTest::qWaitFor([&first] { return !first.windowHandle()->icon().isNull(); }, 2000));
+    EXPECT_TRUE(first.windowHandle()->icon().availableSizes().contains(QSize(256, 256)));
+    QApplication::setWindowIcon(before);
 }
 
 TEST(SingleInstanceLock, OnlyOneHolderAtATimeAndReleasedWithIt) {
