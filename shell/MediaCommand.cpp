@@ -1,12 +1,8 @@
 #include "MediaCommand.h"
 
-#include <QAudioOutput>
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QHash>
-#include <QMediaPlayer>
+#include "AudioBackend.h"
+
 #include <QStringList>
-#include <QUrl>
 
 namespace shell {
 
@@ -40,88 +36,24 @@ QStringList Words(const QString& command) {
     return words;
 }
 
-// The open media by name. Created on the first command and destroyed just
-// before the application object goes.
-class MediaBank {
-public:
-    static MediaBank& Get() {
-        if (instance == nullptr) {
-            instance = new MediaBank;
-            qAddPostRoutine([] {
-                delete instance;
-                instance = nullptr;
-            });
-        }
-        return *instance;
-    }
-
-    ~MediaBank() {
-        for (QMediaPlayer* player : std::as_const(players)) {
-            Release(player);
-        }
-    }
-
-    bool Open(const QString& file, const QString& name) {
-        if (players.contains(name) || !QFileInfo(file).isFile()) {
-            return false;
-        }
-        auto* player = new QMediaPlayer;
-        player->setAudioOutput(new QAudioOutput(player));
-        player->setSource(QUrl::fromLocalFile(file));
-        players.insert(name, player);
-        return true;
-    }
-
-    bool Play(const QString& name) {
-        QMediaPlayer* player = players.value(name);
-        if (player == nullptr) {
-            return false;
-        }
-        player->play();
-        return true;
-    }
-
-    bool Close(const QString& name) {
-        QMediaPlayer* player = players.take(name);
-        if (player == nullptr) {
-            return false;
-        }
-        Release(player);
-        return true;
-    }
-
-private:
-    MediaBank() = default;
-
-    static void Release(QMediaPlayer* player) {
-        player->stop();
-        delete player;
-    }
-
-    static inline MediaBank* instance = nullptr;
-    QHash<QString, QMediaPlayer*> players;
-};
-
 } // namespace
 
 bool MediaCommand(const QString& command) {
-    if (QCoreApplication::instance() == nullptr) {
-        return false;
-    }
     const QStringList words = Words(command);
-    if (words.isEmpty()) {
+    AudioBackend* audio = words.isEmpty() ? nullptr : Audio();
+    if (audio == nullptr) {
         return false;
     }
     const QString verb = words[0].toLower();
     if (verb == QLatin1String("open") && words.size() == 4 &&
         words[2].compare(QLatin1String("alias"), Qt::CaseInsensitive) == 0) {
-        return MediaBank::Get().Open(words[1], words[3].toLower());
+        return audio->OpenMusic(words[1], words[3].toLower());
     }
     if (verb == QLatin1String("play") && words.size() == 2) {
-        return MediaBank::Get().Play(words[1].toLower());
+        return audio->PlayMusic(words[1].toLower());
     }
     if (verb == QLatin1String("close") && words.size() == 2) {
-        return MediaBank::Get().Close(words[1].toLower());
+        return audio->CloseMusic(words[1].toLower());
     }
     return false;
 }

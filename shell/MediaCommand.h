@@ -1,5 +1,5 @@
 // A tiny text command interface for longer music files (the top-score
-// fanfare), over Qt Multimedia:
+// fanfare), over the audio backend:
 //   open "<file>" alias <name>   load the file under a name of our choosing
 //   play <name>                  start it; it plays on by itself
 //   close <name>                 stop it and let it go

@@ -1,16 +1,10 @@
 #include "Sound.h"
 
+#include "AudioBackend.h"
 #include "WaveFile.h"
 
-#include <QAudioDevice>
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QHash>
-#include <QMediaDevices>
-#include <QPointer>
-#include <QSoundEffect>
 #include <QTimer>
-#include <QUrl>
 
 namespace shell {
 
@@ -27,66 +21,16 @@ QString& SoundFolder() {
     return folder;
 }
 
-// The loaded effects, one per file, and the one playing now. Created on the
-// first sound and destroyed just before the application object goes.
-class SoundBank {
-public:
-    static SoundBank& Get() {
-        if (instance == nullptr) {
-            instance = new SoundBank;
-            qAddPostRoutine([] {
-                delete instance;
-                instance = nullptr;
-            });
-        }
-        return *instance;
-    }
+bool CanPlay(AudioBackend& audio) {
+    return playWithoutAudioOutput || audio.HasAudioOutput();
+}
 
-    ~SoundBank() { qDeleteAll(effects); }
-
-    static bool HasAudioOutput() {
-        return playWithoutAudioOutput || !QMediaDevices::audioOutputs().isEmpty();
-    }
-
-    QSoundEffect* Effect(const QString& path) {
-        QSoundEffect*& effect = effects[path];
-        if (effect == nullptr) {
-            effect = new QSoundEffect;
-            effect->setSource(QUrl::fromLocalFile(path));
-        }
-        return effect;
-    }
-
-    void StopCurrent() {
-        if (current != nullptr) {
-            current->stop();
-            current = nullptr;
-        }
-    }
-
-    // Starts the effect of `path`, cutting off the one playing. Returns the
-    // effect, or nullptr when nothing could be played.
-    QSoundEffect* Start(const QString& path) {
-        StopCurrent();
-        if (WaveLengthMs(path) < 0 || !HasAudioOutput()) {
-            return nullptr;
-        }
-        QSoundEffect* effect = Effect(path);
-        if (effect->status() == QSoundEffect::Error) {
-            return nullptr;
-        }
-        effect->play();
-        current = effect;
-        return effect;
-    }
-
-    QSoundEffect* current = nullptr;
-
-private:
-    SoundBank() = default;
-    static inline SoundBank* instance = nullptr;
-    QHash<QString, QSoundEffect*> effects;
-};
+// Starts the sound of `path`, cutting off the one playing. Returns false
+// when nothing could be played.
+bool Start(AudioBackend& audio, const QString& path) {
+    audio.StopEffect();
+    return WaveLengthMs(path) >= 0 && CanPlay(audio) && audio.StartEffect(path);
+}
 
 } // namespace
 
@@ -111,45 +55,16 @@ QString SoundFilePath(const QString& name) {
 }
 
 void PlaySoundAsync(const QString& name) {
-    if (QCoreApplication::instance() == nullptr) {
-        return;
+    if (AudioBackend* audio = Audio()) {
+        Start(*audio, SoundFilePath(name));
     }
-    SoundBank::Get().Start(SoundFilePath(name));
 }
 
 void PlaySoundSync(const QString& name) {
-    if (QCoreApplication::instance() == nullptr) {
-        return;
-    }
+    AudioBackend* audio = Audio();
     const QString path = SoundFilePath(name);
-    const qint64 lengthMs = WaveLengthMs(path);
-    SoundBank& bank = SoundBank::Get();
-    QPointer<QSoundEffect> effect = bank.Start(path);
-    if (effect == nullptr) {
-        return;
-    }
-    // Wait in a local loop that leaves user input queued, until the effect
-    // stops (it ended, failed, or another sound cut it off) or its time is up.
-    auto done = [effect] {
-        return effect == nullptr || effect->status() == QSoundEffect::Error ||
-               (!effect->isPlaying() && effect->status() != QSoundEffect::Loading);
-    };
-    if (!done()) {
-        QEventLoop loop;
-        auto quitIfDone = [&loop, done] {
-            if (done()) {
-                loop.quit();
-            }
-        };
-        QObject::connect(effect, &QSoundEffect::playingChanged, &loop, quitIfDone);
-        QObject::connect(effect, &QSoundEffect::statusChanged, &loop, quitIfDone);
-        QObject::connect(effect, &QObject::destroyed, &loop, &QEventLoop::quit);
-        QTimer::singleShot(lengthMs + kSyncMarginMs, &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    if (effect != nullptr && bank.current == effect) {
-        effect->stop();
-        bank.current = nullptr;
+    if (audio != nullptr && Start(*audio, path)) {
+        audio->WaitForEffect(static_cast<int>(WaveLengthMs(path)) + kSyncMarginMs);
     }
 }
 
@@ -162,14 +77,14 @@ void WarmUpSoundLater(int delayMs) {
         return;
     }
     QTimer::singleShot(delayMs, QCoreApplication::instance(), [] {
-        SoundBank& bank = SoundBank::Get();
-        if (!SoundBank::HasAudioOutput()) {
+        AudioBackend* audio = Audio();
+        if (audio == nullptr || !CanPlay(*audio)) {
             return;
         }
         for (const QString& name : SoundNames()) {
             const QString path = SoundFilePath(name);
             if (WaveLengthMs(path) >= 0) {
-                bank.Effect(path);
+                audio->LoadEffect(path);
             }
         }
     });

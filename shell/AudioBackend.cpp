@@ -1,0 +1,47 @@
+#include "AudioBackend.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+
+namespace shell {
+
+namespace {
+
+QString& ModuleFolder() {
+    static QString folder;
+    return folder;
+}
+
+AudioBackend* backend = nullptr;
+bool loadTried = false;
+
+} // namespace
+
+AudioBackend* Audio() {
+    if (loadTried || QCoreApplication::instance() == nullptr) {
+        return backend;
+    }
+    loadTried = true;
+    const QString folder =
+        ModuleFolder().isEmpty() ? QCoreApplication::applicationDirPath() : ModuleFolder();
+    // The library stays loaded for the rest of the process: the backend's
+    // code must outlive it.
+    QLibrary module(folder + QStringLiteral("/quorvane_audio"));
+    using Create = AudioBackend* (*)();
+    const auto create = reinterpret_cast<Create>(module.resolve("QuorvaneAudioBackend"));
+    if (create == nullptr) {
+        return nullptr;
+    }
+    backend = create();
+    qAddPostRoutine([] {
+        delete backend;
+        backend = nullptr;
+    });
+    return backend;
+}
+
+void SetAudioModuleFolder(const QString& folder) {
+    ModuleFolder() = folder;
+}
+
+} // namespace shell
