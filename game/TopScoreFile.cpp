@@ -14,6 +14,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -236,6 +237,12 @@ int ReplaceFile(const fs::path& target, const std::function<bool(int)>& fill) {
     if (fd < 0) {
         return errno;
     }
+    // A file that is replaced keeps its mode: a table shared with the
+    // player's group stays writable for the group.
+    struct stat replaced {};
+    if (::stat(target.c_str(), &replaced) == 0) {
+        ::fchmod(fd, replaced.st_mode & 07777);
+    }
     bool ok = fill(fd) && ::fsync(fd) == 0;
     int error = ok ? 0 : errno;
     if (::close(fd) != 0 && ok) {
@@ -255,31 +262,39 @@ int ReplaceFile(const fs::path& target, const std::function<bool(int)>& fill) {
 }
 
 // Copies the bytes of an earlier version's table into a new file of the
-// player's, made with the mode any new table gets. Returns a plain
-// description of the failure ending in ". ", or the empty text.
-std::string CopyOldTable(const fs::path& from, const fs::path& to) {
+// player's, made with the mode any new table gets. Returns the text of the
+// "Open scores" message when that fails, naming the copy `shownAs`, or the
+// empty text.
+std::string CopyOldTable(const std::string& from, const fs::path& to, const std::string& shownAs) {
     const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) {
-        return "The top-score file could not be read (" + Reason(errno) + "). ";
+    int readError = in < 0 ? errno : 0;
+    int writeError = 0;
+    if (in >= 0) {
+        writeError = ReplaceFile(to, [in, &readError](int out) {
+            std::array<unsigned char, 4096> buffer{};
+            for (;;) {
+                const ssize_t got = ::read(in, buffer.data(), buffer.size());
+                if (got == 0) {
+                    return true;
+                }
+                if (got < 0 && errno != EINTR) {
+                    readError = errno;
+                    return false;
+                }
+                if (got > 0 && !WriteAll(out, buffer.data(), static_cast<std::size_t>(got))) {
+                    return false;
+                }
+            }
+        });
+        ::close(in);
     }
-    const int error = ReplaceFile(to, [in](int out) {
-        std::array<unsigned char, 4096> buffer{};
-        for (;;) {
-            const ssize_t got = ::read(in, buffer.data(), buffer.size());
-            if (got == 0) {
-                return true;
-            }
-            if (got < 0 && errno != EINTR) {
-                return false;
-            }
-            if (got > 0 && !WriteAll(out, buffer.data(), static_cast<std::size_t>(got))) {
-                return false;
-            }
-        }
-    });
-    ::close(in);
-    if (error != 0) {
-        return "The top-score table could not be saved (" + Reason(error) + "). ";
+    if (readError != 0) {
+        return "The top-score file could not be read (" + Reason(readError) + "). Cannot open " +
+               from;
+    }
+    if (writeError != 0) {
+        return "The top-score table could not be saved (" + Reason(writeError) + "). Cannot save " +
+               shownAs;
     }
     return "";
 }
@@ -555,10 +570,17 @@ std::string AdoptTopScoreTables(const std::string& oldFolder, const std::string&
     if (fs::symlink_status(scores, ec).type() != fs::file_type::not_found) {
         return "";
     }
+    // The tables go into a folder of this process's own that then becomes
+    // the scores folder in one step, so that a start that could not copy
+    // them all leaves no scores folder and the next start tries again.
+    fs::path staging = scores;
+    staging += "." + std::to_string(::getpid()) + ".new";
     std::string message;
     const auto tell = [&message](const std::string& text) {
         message += (message.empty() ? "" : "\n") + text;
     };
+    bool started = false;
+    bool complete = true;
     for (int table = 1; table <= 4; ++table) {
         const std::string from = TopScoreFileName(oldFolder, table);
         const std::string to = TopScoreFileName(newFolder, table);
@@ -566,24 +588,35 @@ std::string AdoptTopScoreTables(const std::string& oldFolder, const std::string&
         if (old.State == TopScoreFileState::Missing) {
             continue;
         }
-        // Made even when nothing can be copied, so that the problem is told once.
-        fs::create_directories(scores, ec);
+        if (!started) {
+            started = true;
+            fs::remove_all(staging, ec);
+            if (!fs::create_directories(staging, ec)) {
+                tell("The folder for the top scores could not be created (" + ec.message() +
+                     "). Cannot save " + to);
+                return message;
+            }
+        }
+        // An old table that cannot be read is told now, and only now.
         if (old.State == TopScoreFileState::Unreadable) {
             tell(TopScoreReadMessage(old, from));
             continue;
         }
-        TableLock lock;
-        if (!lock.Acquire(to)) {
-            tell(std::string(TableBusy) + "; it could not be copied. Cannot save " + to);
-            continue;
-        }
-        if (fs::exists(fs::symlink_status(to, ec))) {
-            continue; // another game, started at the same time, has copied it
-        }
-        const std::string failure = CopyOldTable(from, to);
+        const std::string failure = CopyOldTable(from, staging / fs::path(to).filename(), to);
         if (!failure.empty()) {
-            tell(failure + "Cannot save " + to);
+            tell(failure);
+            complete = false;
         }
+    }
+    if (!started) {
+        return message;
+    }
+    // A scores folder that another game starting at this moment has made
+    // first is left as it is.
+    if (!complete || ::rename(staging.c_str(), scores.c_str()) != 0) {
+        fs::remove_all(staging, ec);
+    } else {
+        SyncFolder(scores.parent_path());
     }
     return message;
 }

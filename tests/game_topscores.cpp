@@ -8,10 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <random>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <unistd.h>
@@ -194,6 +196,31 @@ TEST(TopScoreAdoption, TablesLeftBesideTheProgramAreCopiedAtTheFirstStartOnly) {
     // Nothing to do when the two folders are one.
     EXPECT_EQ(AdoptTopScoreTables(scores, scores), "");
     EXPECT_EQ(ReadBytes(TopScoreFileName(scores, 3)), newer);
+}
+
+TEST(TopScoreAdoption, ATableThatCannotBeCopiedIsTriedAgainAtTheNextStart) {
+    TempFolder program;
+    TempFolder data;
+    const Bytes oldTable(484, 0x42);
+    WriteBytes(TopScoreFileName(program.appPath(), 2), oldTable);
+    {
+        // A file size limit makes the copy fail part-way, as a full disk does.
+        const auto ignored = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit before{};
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        rlimit small = before;
+        small.rlim_cur = 100;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        const std::string message = AdoptTopScoreTables(program.appPath(), data.appPath());
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, ignored);
+        EXPECT_TRUE(message.ends_with("Cannot save " + TopScoreFileName(data.appPath(), 2)))
+            << message;
+    }
+    EXPECT_EQ(FilesIn(data.path()), std::vector<std::string>{}) << "no scores folder yet";
+    EXPECT_EQ(AdoptTopScoreTables(program.appPath(), data.appPath()), "");
+    EXPECT_EQ(ReadBytes(TopScoreFileName(data.appPath(), 2)), oldTable);
+    EXPECT_EQ(FilesIn(data.path()), std::vector<std::string>{"scores"});
 }
 
 TEST(TopScoreInsertion, MissingFolderAndFileBecomeTableWithScoreAtPlaceOne) {
@@ -691,9 +718,15 @@ TEST(TopScoreSharing, TableThatIsALinkIsWrittenThroughTheLink) {
     std::filesystem::create_symlink("../../" + elsewhere.path().filename().string() + "/shared.dat",
                                     f.file);
     const auto isLink = [&] { return std::filesystem::is_symlink(f.file); };
+    // Shared with the player's group, and staying so.
+    const auto shareable = std::filesystem::perms::owner_read |
+                           std::filesystem::perms::owner_write |
+                           std::filesystem::perms::group_read | std::filesystem::perms::group_write;
+    std::filesystem::permissions(shared, shareable);
 
     EXPECT_EQ(f.Enter(200), 2);
     EXPECT_TRUE(isLink());
+    EXPECT_EQ(std::filesystem::status(shared).permissions(), shareable);
     EXPECT_EQ(ScoresIn(ReadTopScoreTable(shared).Places), (std::vector<int>{300, 200, 100}));
     EXPECT_EQ(FilesIn(elsewhere.path()), (std::vector<std::string>{"shared.dat"}));
     EXPECT_EQ(FilesIn(f.folder.path() / "scores"), (std::vector<std::string>{"scores2.dat"}));
