@@ -84,22 +84,37 @@ protected:
 
 // Waits for the first window to be exposed. The widgets of an exposed window
 // are drawn while the expose event is handled, so the icon, set from the next
-// turn of the event loop, comes after the first frame.
+// turn of the event loop, comes after the first frame. A first window that
+// is not drawn at once (one opened on another desktop) gets it after a
+// second all the same.
 class SetIconAfterFirstExpose : public QObject {
 public:
-    using QObject::QObject;
+    explicit SetIconAfterFirstExpose(QObject* parent) : QObject(parent) {
+        QTimer::singleShot(1000, this, &SetIconAfterFirstExpose::SetIcon);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose && watched->isWindowType() &&
             static_cast<QWindow*>(watched)->isExposed()) {
-            QTimer::singleShot(0, QCoreApplication::instance(),
-                               [] { QApplication::setWindowIcon(ui::Artwork::WindowIcon()); });
             QCoreApplication::instance()->removeEventFilter(this);
-            deleteLater();
+            QTimer::singleShot(0, this, &SetIconAfterFirstExpose::SetIcon);
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    void SetIcon() {
+        if (done_) {
+            return;
+        }
+        done_ = true;
+        QCoreApplication::instance()->removeEventFilter(this);
+        QApplication::setWindowIcon(ui::Artwork::WindowIcon());
+        deleteLater(); // and with it the timer still waiting
+    }
+
+    bool done_ = false;
 };
 
 void ShowBoard(game::Program& program) {

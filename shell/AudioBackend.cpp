@@ -33,9 +33,11 @@ AudioBackend* Audio() {
         return nullptr;
     }
     backend = create();
+    // Gone with the application object; another one loads it afresh.
     qAddPostRoutine([] {
         delete backend;
         backend = nullptr;
+        loadTried = false;
     });
     return backend;
 }
