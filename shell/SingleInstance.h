@@ -1,9 +1,9 @@
-// Keeps the game to one running copy per user: a lock file in the user's
-// runtime folder, held for as long as the program runs. A lock left behind by
-// a copy that crashed or was killed is recognised as stale and taken over.
+// Keeps the game to one running copy per user: a lock on a file in the
+// user's runtime folder, held for as long as the program runs. The system
+// lets go of the lock when the copy that held it ends, however it ends, so a
+// copy that crashed or was killed never blocks the next start.
 #pragma once
 
-#include <QLockFile>
 #include <QString>
 
 namespace shell {
@@ -12,16 +12,21 @@ class SingleInstance {
 public:
     // `lockPath` defaults to "quorvane.lock" in the user's runtime folder.
     explicit SingleInstance(const QString& lockPath = DefaultLockPath());
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
     // True when no other copy is running; the lock is then held until this
-    // object goes. A lock file that cannot be written at all (no runtime
-    // folder, no permission) does not stop the game from starting.
+    // object goes. A lock file that cannot be opened or locked at all (no
+    // runtime folder, no permission, a file system without locks) does not
+    // stop the game from starting.
     bool TryAcquire();
 
     static QString DefaultLockPath();
 
 private:
-    QLockFile lock;
+    QString path_;
+    int fd_ = -1;
 };
 
 } // namespace shell
