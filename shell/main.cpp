@@ -1,11 +1,13 @@
 // Program entry: the application object, the program-wide variables and the
 // windows that start-up may open; shell::Main does the rest.
 #include "AppWindows.h"
+#include "board/OverflowIcons.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    ui::UseOverflowIconStyle();
     // One icon for every window of the program, the start-up boxes included.
     shell::SetProgramIconAfterFirstFrame();
     game::Program program;

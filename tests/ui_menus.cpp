@@ -3,6 +3,7 @@
 // menus and on menu-bar items. ui_menus_board.cpp has it on the board window.
 #include "board/Artwork.h"
 #include "board/MenuStyle.h"
+#include "board/OverflowIcons.h"
 #include "game/Board.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
+#include <QStyleFactory>
 #include <QStyleOptionMenuItem>
 #include <QTest>
 #include <functional>
@@ -492,4 +494,43 @@ TEST_F(MenuBarPainting, DisabledCaptionIsEtchedGrey) {
     EXPECT_GT(CountPixels(image, inside, [](QColor c) { return c == Grey; }), 5);
     EXPECT_GT(CountPixels(image, inside, [](QColor c) { return c == White; }), 5);
     EXPECT_EQ(CountPixels(image, inside, [](QColor c) { return c == QColor(0, 0, 0); }), 0);
+}
+
+namespace {
+
+// Counts the standard icons asked of it.
+class CountingStyle : public QProxyStyle {
+public:
+    CountingStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        ++asked;
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+    mutable int asked = 0;
+};
+
+} // namespace
+
+TEST(OverflowButtons, TheirChevronIsReadWhenFirstDrawnAndIsTheStylesOwn) {
+    auto* base = new CountingStyle;
+    ui::OverflowIconStyle style(base);
+    for (const auto which :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        base->asked = 0;
+        const QIcon icon = style.standardIcon(which);
+        EXPECT_FALSE(icon.isNull());
+        EXPECT_EQ(base->asked, 0);
+        const QImage drawn = icon.pixmap(QSize(16, 16)).toImage();
+        EXPECT_EQ(base->asked, 1);
+        const QImage own =
+            base->standardIcon(which, nullptr, nullptr).pixmap(QSize(16, 16)).toImage();
+        ASSERT_FALSE(own.isNull());
+        EXPECT_EQ(drawn.convertToFormat(QImage::Format_ARGB32),
+                  own.convertToFormat(QImage::Format_ARGB32));
+    }
+    // Every other icon is the style's own at once.
+    base->asked = 0;
+    EXPECT_FALSE(style.standardIcon(QStyle::SP_MessageBoxWarning).isNull());
+    EXPECT_EQ(base->asked, 1);
 }
