@@ -199,13 +199,21 @@ public:
     // has no locks, the table is used unlocked, as it always was.
     bool Acquire(const fs::path& table) {
         const std::string name = table.string() + ".lock";
-        fd_ = ::open(name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        // Never through a link, never blocking on a pipe.
+        constexpr int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+        fd_ = ::open(name.c_str(), O_RDWR | O_CREAT | flags, 0666);
         if (fd_ < 0) {
-            fd_ = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+            fd_ = ::open(name.c_str(), O_RDONLY | flags);
+        }
+        struct stat lockFile {};
+        if (fd_ >= 0 && (::fstat(fd_, &lockFile) != 0 || !S_ISREG(lockFile.st_mode))) {
+            ::close(fd_);
+            fd_ = -1;
         }
         if (fd_ < 0) {
             return true;
         }
+        ShareLikeTheTable(lockFile, table);
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
         while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
             if (errno != EWOULDBLOCK && errno != EINTR) {
@@ -221,6 +229,25 @@ public:
     }
 
 private:
+    // Whoever may open the table may open its lock: a lock file of this
+    // player's gets the table's group and its read and write bits for the
+    // group and others. A player whose umask kept the lock private would
+    // otherwise leave the others of a shared table saving unlocked.
+    void ShareLikeTheTable(const struct stat& lockFile, const fs::path& table) const {
+        struct stat tableFile {};
+        if (lockFile.st_uid != ::geteuid() || ::stat(table.c_str(), &tableFile) != 0) {
+            return;
+        }
+        if (lockFile.st_gid != tableFile.st_gid) {
+            [[maybe_unused]] const int ignored =
+                ::fchown(fd_, static_cast<uid_t>(-1), tableFile.st_gid);
+        }
+        const mode_t mode = 0600 | (tableFile.st_mode & 0066);
+        if ((lockFile.st_mode & 07777) != mode) {
+            ::fchmod(fd_, mode);
+        }
+    }
+
     int fd_ = -1;
 };
 
@@ -233,14 +260,26 @@ const char* const TableBusy = "Another game kept the top-score table busy for to
 // Returns 0 or the number of the error.
 int ReplaceFile(const fs::path& target, const std::function<bool(int)>& fill) {
     const std::string temporary = TemporaryNameOf(target);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    // Always a new file: whatever stands at the name already (one left by an
+    // earlier game that had this process's number, or a link or a pipe put
+    // there) is removed, never written through or waited on.
+    constexpr int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    int fd = ::open(temporary.c_str(), flags, 0666);
+    if (fd < 0 && errno == EEXIST && ::unlink(temporary.c_str()) == 0) {
+        fd = ::open(temporary.c_str(), flags, 0666);
+    }
     if (fd < 0) {
         return errno;
     }
-    // A file that is replaced keeps its mode: a table shared with the
-    // player's group stays writable for the group.
+    // A file that is replaced keeps its group and mode, as far as this
+    // player may give them: a table shared with a group stays the group's.
     struct stat replaced {};
     if (::stat(target.c_str(), &replaced) == 0) {
+        struct stat made {};
+        if (::fstat(fd, &made) == 0 && made.st_gid != replaced.st_gid) {
+            [[maybe_unused]] const int ignored =
+                ::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid);
+        }
         ::fchmod(fd, replaced.st_mode & 07777);
     }
     bool ok = fill(fd) && ::fsync(fd) == 0;

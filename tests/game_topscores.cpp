@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <unistd.h>
@@ -74,6 +75,28 @@ std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
     std::sort(names.begin(), names.end());
     return names;
 }
+
+// While it lives, files cannot grow beyond 100 bytes: a write fails
+// part-way, as on a full disk.
+class FullDisk {
+public:
+    FullDisk() : signal_(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &before_);
+        rlimit small = before_;
+        small.rlim_cur = 100;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FullDisk() {
+        ::setrlimit(RLIMIT_FSIZE, &before_);
+        std::signal(SIGXFSZ, signal_);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    void (*signal_)(int);
+    rlimit before_{};
+};
 
 // A finished one-player game with five dice and four columns (table 2),
 // its program folder and the user's data folder in temporary folders.
@@ -204,16 +227,8 @@ TEST(TopScoreAdoption, ATableThatCannotBeCopiedIsTriedAgainAtTheNextStart) {
     const Bytes oldTable(484, 0x42);
     WriteBytes(TopScoreFileName(program.appPath(), 2), oldTable);
     {
-        // A file size limit makes the copy fail part-way, as a full disk does.
-        const auto ignored = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit before{};
-        ::getrlimit(RLIMIT_FSIZE, &before);
-        rlimit small = before;
-        small.rlim_cur = 100;
-        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        const FullDisk full;
         const std::string message = AdoptTopScoreTables(program.appPath(), data.appPath());
-        ::setrlimit(RLIMIT_FSIZE, &before);
-        std::signal(SIGXFSZ, ignored);
         EXPECT_TRUE(message.ends_with("Cannot save " + TopScoreFileName(data.appPath(), 2)))
             << message;
     }
@@ -479,13 +494,30 @@ TEST(TopScoreFailures, BlockedTemporaryName) {
     ExpectNotSaved(f);
 }
 
-TEST(TopScoreFailures, FullDisk) {
-    if (!std::filesystem::exists("/dev/full")) {
-        GTEST_SKIP() << "no /dev/full here";
-    }
+TEST(TopScoreFailures, LinkOrPipeAtTheTemporaryNameIsNeverWrittenThrough) {
     Finished f;
     f.Store({300, 200});
-    std::filesystem::create_symlink("/dev/full", TemporaryName(f.file));
+    TempFolder elsewhere;
+    const std::filesystem::path victim = elsewhere.path() / "victim.txt";
+    WriteBytes(victim, {'k', 'e', 'e', 'p'});
+    ::chmod(victim.c_str(), 0600);
+    std::filesystem::create_symlink(victim, TemporaryName(f.file));
+    EXPECT_EQ(f.Enter(250), 2);
+    EXPECT_EQ(ReadBytes(victim), (Bytes{'k', 'e', 'e', 'p'}));
+    EXPECT_EQ(std::filesystem::status(victim).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_FALSE(std::filesystem::is_symlink(f.file));
+    // A pipe would hold the save (and the game) until somebody read it.
+    ASSERT_EQ(::mkfifo(TemporaryName(f.file).c_str(), 0600), 0);
+    EXPECT_EQ(f.Enter(225), 3);
+    EXPECT_EQ(ScoresIn(ReadTopScoreTable(f.file).Places), (std::vector<int>{300, 250, 225, 200}));
+    EXPECT_EQ(FilesIn(f.folder.path() / "scores"), (std::vector<std::string>{"scores2.dat"}));
+}
+
+TEST(TopScoreFailures, FullDisk) {
+    Finished f;
+    f.Store({300, 200});
+    const FullDisk full;
     ExpectNotSaved(f);
 }
 
@@ -723,10 +755,23 @@ TEST(TopScoreSharing, TableThatIsALinkIsWrittenThroughTheLink) {
                            std::filesystem::perms::owner_write |
                            std::filesystem::perms::group_read | std::filesystem::perms::group_write;
     std::filesystem::permissions(shared, shareable);
+    // The group is another one than the player's own where that can be made.
+    const gid_t group = ::geteuid() == 0 ? 4242 : ::getegid();
+    ASSERT_EQ(::chown(shared.c_str(), static_cast<uid_t>(-1), group), 0);
+    const auto groupOf = [](const std::filesystem::path& file) {
+        struct stat s {};
+        return ::stat(file.c_str(), &s) == 0 ? s.st_gid : static_cast<gid_t>(-1);
+    };
 
     EXPECT_EQ(f.Enter(200), 2);
     EXPECT_TRUE(isLink());
     EXPECT_EQ(std::filesystem::status(shared).permissions(), shareable);
+    EXPECT_EQ(groupOf(shared), group);
+    // Its lock may be opened by whoever may open the table, whatever the
+    // umask of the player who made it.
+    const std::filesystem::path lock = elsewhere.path() / "shared.dat.lock";
+    EXPECT_EQ(std::filesystem::status(lock).permissions(), shareable);
+    EXPECT_EQ(groupOf(lock), group);
     EXPECT_EQ(ScoresIn(ReadTopScoreTable(shared).Places), (std::vector<int>{300, 200, 100}));
     EXPECT_EQ(FilesIn(elsewhere.path()), (std::vector<std::string>{"shared.dat"}));
     EXPECT_EQ(FilesIn(f.folder.path() / "scores"), (std::vector<std::string>{"scores2.dat"}));
