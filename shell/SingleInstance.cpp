@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace shell {
@@ -25,8 +26,16 @@ bool SingleInstance::TryAcquire() {
         return true;
     }
     const QByteArray path = QFile::encodeName(path_);
-    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const int fd =
+        ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0) {
+        return true;
+    }
+    // Only a lock file of this user's counts: another user's, in a shared
+    // temporary folder, must not keep this user's game from starting.
+    struct stat file {};
+    if (::fstat(fd, &file) != 0 || file.st_uid != ::geteuid() || !S_ISREG(file.st_mode)) {
+        ::close(fd);
         return true;
     }
     int result;
@@ -48,9 +57,10 @@ bool SingleInstance::TryAcquire() {
 }
 
 QString SingleInstance::DefaultLockPath() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) {
-        folder = QDir::tempPath();
+        // The temporary folder is everybody's: the name is this user's own.
+        return QDir::tempPath() + QStringLiteral("/quorvane-%1.lock").arg(::geteuid());
     }
     return folder + QStringLiteral("/quorvane.lock");
 }

@@ -25,8 +25,11 @@
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/file.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -160,6 +163,22 @@ TEST(SingleInstanceLock, ALockWhoseProcessIsGoneIsTakenOver) {
     lock.close();
     shell::SingleInstance next(path);
     EXPECT_TRUE(next.TryAcquire());
+}
+
+TEST(SingleInstanceLock, AnotherUsersLockDoesNotStopTheGame) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "making a file of another user's needs root";
+    }
+    QTemporaryDir folder;
+    const QString path = folder.path() + "/quorvane.lock";
+    const QByteArray name = QFile::encodeName(path);
+    const int held = ::open(name.constData(), O_RDWR | O_CREAT, 0666);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::fchown(held, 4242, 4242), 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    shell::SingleInstance instance(path);
+    EXPECT_TRUE(instance.TryAcquire());
+    ::close(held);
 }
 
 TEST(SingleInstanceLock, AnUnwritableLockPlaceDoesNotStopTheGame) {
