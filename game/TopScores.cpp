@@ -22,6 +22,14 @@ void Game::EnterTopScore() {
     }
     prog.NewScore = MakeScoreRecord(name, score, host.TodayText());
 
+    // Tables of an earlier version that the start could not copy (a full
+    // disk) are copied before this game's table makes the scores folder;
+    // once that folder is there, no start would copy them any more.
+    const std::string adoption = AdoptTopScoreTables(prog.AppPath, prog.ScoresPath);
+    if (!adoption.empty()) {
+        host.MessageBox(adoption, "Open scores", MsgButtons::OK, MsgIcon::Information);
+    }
+
     const TopScoreEntry entry = EnterTopScoreInFile(fileName, prog.NewScore);
     if (!entry.Message.empty()) {
         host.MessageBox(entry.Message, "Open scores", MsgButtons::OK, MsgIcon::Information);

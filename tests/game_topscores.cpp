@@ -238,6 +238,18 @@ TEST(TopScoreAdoption, ATableThatCannotBeCopiedIsTriedAgainAtTheNextStart) {
     EXPECT_EQ(FilesIn(data.path()), std::vector<std::string>{"scores"});
 }
 
+TEST(TopScoreAdoption, ATableThatCouldNotBeCopiedIsCopiedBeforeAGameMakesTheScoresFolder) {
+    Finished f;
+    ASSERT_EQ(WriteTopScoreTable(TopScoreFileName(f.t.prog.AppPath, 2), TableOf({900})), "");
+    {
+        const FullDisk full;
+        EXPECT_NE(AdoptTopScoreTables(f.t.prog.AppPath, f.t.prog.ScoresPath), "");
+    }
+    EXPECT_EQ(f.Enter(500), 2);
+    EXPECT_EQ(f.Stored(), (std::vector<int>{900, 500}));
+    EXPECT_TRUE(f.t.host.messages.empty());
+}
+
 TEST(TopScoreInsertion, MissingFolderAndFileBecomeTableWithScoreAtPlaceOne) {
     Finished f;
     f.t.prog.ScoresPath = f.folder.appPath() + "share/Quorvane/Quorvane2/";
