@@ -113,9 +113,10 @@ TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord
 // table that an earlier version kept in oldFolder's "scores/" into it, as a
 // new file of the player's; later starts copy nothing, so a cleared table
 // stays cleared. When a table cannot be copied no scores folder is made, and
-// the next start, or the first game finished before it, tries again. The old files stay as they
-// are. Returns the text of an "Open scores" message for the tables that could not be read or copied
-// (one line each), or the empty text.
+// the next start, or the first game finished before it, tries again. The old
+// files stay as they are. Returns the text of an "Open scores" message for
+// the tables that could not be read or copied (one line each), or the empty
+// text.
 std::string AdoptTopScoreTables(const std::string& oldFolder, const std::string& newFolder);
 
 } // namespace game
