@@ -3,9 +3,9 @@
 // (10-byte name, 32-bit score, 10-byte date) followed by the 32-bit value 1 at
 // byte 480, 484 bytes in all. Names and dates are single-byte Windows-1252
 // text on disk and UTF-8 in memory. Each table may have a lock file beside
-// it ("scoresN.dat.lock") that games sharing the folder take turns on. Plain
-// C++: the end of a game and the top-score dialog both use this API to read,
-// insert into, write and delete tables.
+// it ("scoresN.dat.lock", see TableLock.h) that games sharing the folder take
+// turns on. Plain C++: the end of a game and the top-score dialog both use
+// this API to read, insert into, write and delete tables.
 #pragma once
 
 #include "Program.h"
@@ -76,12 +76,14 @@ int InsertTopScore(TopScorePlacesArray& places, const ScoreRecord& record);
 std::string WriteTopScoreTable(const std::string& fileName, const TopScorePlacesArray& places);
 
 // Whether a table's file is there. A file that cannot even be looked at (a
-// scores folder the user may not read) is CannotTell, never Absent.
+// scores folder the user may not read, a plain file or a dangling link in
+// the folder's place) is CannotTell, never Absent.
 enum class TopScoreFilePresence { Absent, Present, CannotTell };
 TopScoreFilePresence FindTopScoreFile(const std::string& fileName);
 
 // Removes the table's file (where a link points, keeping the link) under the
-// table's lock; a missing file is no failure. Returns a plain description of
+// table's lock; a missing file is no failure, and anything but a plain file
+// (a link to a device, a pipe or a folder) is never removed. Returns a plain description of
 // the failure ending in ". ", or the empty text.
 std::string DeleteTopScoreTable(const std::string& fileName);
 
@@ -106,17 +108,9 @@ struct TopScoreEntry {
 // other processes sharing the folder take turns. A lock that another game
 // holds for more than a few seconds, like any failure to write, leaves the
 // score without a place. An unreadable file is left untouched. A place is
-// reported only once the table holding it has been saved.
+// reported only once the table holding it has been saved; where no lock can
+// be had at all, only once the saved table has been read back holding it.
+// A save that fails leaves no scores folder that it made itself.
 TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord& record);
-
-// At the first start that finds no "scores/" folder in newFolder, copies each
-// table that an earlier version kept in oldFolder's "scores/" into it, as a
-// new file of the player's; later starts copy nothing, so a cleared table
-// stays cleared. When a table cannot be copied no scores folder is made, and
-// the next start, or the first game finished before it, tries again. The old
-// files stay as they are. Returns the text of an "Open scores" message for
-// the tables that could not be read or copied (one line each), or the empty
-// text.
-std::string AdoptTopScoreTables(const std::string& oldFolder, const std::string& newFolder);
 
 } // namespace game

@@ -2,6 +2,7 @@
 // and dice count in play.
 #include "Game.h"
 #include "NumberText.h"
+#include "TopScoreAdoption.h"
 #include "TopScoreFile.h"
 
 namespace game {

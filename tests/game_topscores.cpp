@@ -1,176 +1,14 @@
 // The top-score file: its bytes, the insertion of a finished game and what
 // damaged, foreign or unwritable files do.
-#include "FakeHost.h"
-#include "TempFolder.h"
-#include "game/TopScoreFile.h"
+#include "TopScoreFixture.h"
+#include "game/TopScoreAdoption.h"
 #include "game/Windows1252.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <csignal>
 #include <random>
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
-#include <unistd.h>
-
-using namespace game;
-using testing_support::ReadBytes;
-using testing_support::Table;
-using testing_support::TempFolder;
-using testing_support::WriteBytes;
-
-namespace {
-
-using Bytes = std::vector<unsigned char>;
-
-const std::string EmptyText = std::string(1, '\0') + std::string(9, ' ');
-
-std::int32_t Int32At(const Bytes& bytes, std::size_t offset) {
-    std::uint32_t u = 0;
-    for (int i = 3; i >= 0; --i) {
-        u = (u << 8) | bytes.at(offset + i);
-    }
-    return static_cast<std::int32_t>(u);
-}
-
-std::string TextAt(const Bytes& bytes, std::size_t offset) {
-    return std::string(bytes.begin() + offset, bytes.begin() + offset + 10);
-}
-
-// A table whose places hold these scores, named "P<score>", best first.
-TopScorePlacesArray TableOf(std::initializer_list<int> scores) {
-    TopScorePlacesArray places;
-    int i = 0;
-    for (int score : scores) {
-        places[i++] = MakeScoreRecord("P" + std::to_string(score), score, "01/02/2026");
-    }
-    return places;
-}
-
-std::vector<int> ScoresIn(const TopScorePlacesArray& places) {
-    std::vector<int> scores;
-    for (const auto& place : places) {
-        if (!IsEmptyPlace(place)) {
-            scores.push_back(place.Score);
-        }
-    }
-    return scores;
-}
-
-// The names in a folder, sorted; the tables' lock files are left out.
-std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        const std::string name = entry.path().filename().string();
-        if (!name.ends_with(".lock")) {
-            names.push_back(name);
-        }
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// While it lives, files cannot grow beyond 100 bytes: a write fails
-// part-way, as on a full disk.
-class FullDisk {
-public:
-    FullDisk() : signal_(std::signal(SIGXFSZ, SIG_IGN)) {
-        ::getrlimit(RLIMIT_FSIZE, &before_);
-        rlimit small = before_;
-        small.rlim_cur = 100;
-        ::setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FullDisk() {
-        ::setrlimit(RLIMIT_FSIZE, &before_);
-        std::signal(SIGXFSZ, signal_);
-    }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-
-private:
-    void (*signal_)(int);
-    rlimit before_{};
-};
-
-// A finished one-player game with five dice and four columns (table 2),
-// its program folder and the user's data folder in temporary folders.
-struct Finished {
-    TempFolder programFolder;
-    TempFolder folder; // the user's data folder
-    Table t{4, 4, 1};
-    std::string file;
-
-    Finished() {
-        t.prog.AppPath = programFolder.appPath();
-        t.prog.ScoresPath = folder.appPath();
-        t.prog.Settings.Player1 = FixedText10("Ann");
-        file = TopScoreFileName(t.prog.ScoresPath, 2);
-    }
-    int Enter(int score) {
-        t.board.lblGrandTotal.Caption = std::to_string(score);
-        t.game.EnterTopScore();
-        return t.prog.NewScorePosition;
-    }
-    void Store(std::initializer_list<int> scores) {
-        ASSERT_EQ(WriteTopScoreTable(file, TableOf(scores)), "");
-    }
-    std::vector<int> Stored() { return ScoresIn(ReadTopScoreTable(file).Places); }
-};
-
-// The name under which this process writes a table before it takes its place.
-std::string TemporaryName(const std::string& table) {
-    return table + "." + std::to_string(::getpid()) + ".tmp";
-}
-
-// One "Open scores" box whose text ends in `tail` and the table's file name.
-void ExpectOneOpenScoresMessage(const Finished& f, const std::string& tail) {
-    ASSERT_EQ(f.t.host.messages.size(), 1u);
-    const auto& message = f.t.host.messages[0];
-    EXPECT_EQ(message.title, "Open scores");
-    EXPECT_EQ(message.buttons, MsgButtons::OK);
-    EXPECT_EQ(message.icon, MsgIcon::Information);
-    const std::string end = tail + f.file;
-    ASSERT_GT(message.text.size(), end.size()) << message.text;
-    EXPECT_EQ(message.text.substr(message.text.size() - end.size()), end) << message.text;
-}
-
-// A score that beats the whole table but cannot be saved: no place is
-// claimed, the table on disk stays as it was, and one message says why.
-void ExpectNotSaved(Finished& f) {
-    const Bytes before = ReadBytes(f.file);
-    EXPECT_EQ(f.Enter(5000), -1);
-    EXPECT_EQ(f.t.prog.NewScoreOutcome, TopScoreOutcome::NotSaved);
-    EXPECT_TRUE(f.t.prog.ShowNewScore);
-    ExpectOneOpenScoresMessage(f, "Cannot save ");
-    EXPECT_EQ(ReadBytes(f.file), before);
-}
-
-// A table that cannot be read: nothing is compared or written over it.
-void ExpectUnreadable(Finished& f) {
-    EXPECT_EQ(f.Enter(60), -1);
-    EXPECT_EQ(f.t.prog.NewScoreOutcome, TopScoreOutcome::TableUnreadable);
-    EXPECT_TRUE(f.t.prog.ShowNewScore);
-    ExpectOneOpenScoresMessage(f, "Cannot open ");
-}
-
-// Root may read and write whatever the permissions say; these cases need an
-// ordinary user.
-bool RunAsRoot() {
-    return ::geteuid() == 0;
-}
-#define SKIP_AS_ROOT()                                                                             \
-    if (RunAsRoot()) {                                                                             \
-        GTEST_SKIP()                                                                               \
-            << "file permissions do not bind root: run as an ordinary user to check this";         \
-    }
-
-} // namespace
+using namespace topscore_testing;
 
 TEST(TopScoreFileNames, TableFollowsColumnsAndDice) {
     EXPECT_EQ(ScoreTableNumber(4, 5), 1);
@@ -180,76 +18,6 @@ TEST(TopScoreFileNames, TableFollowsColumnsAndDice) {
     EXPECT_EQ(ScoreTableNumber(0, 0), 4);
     EXPECT_EQ(TopScoreFileName("/opt/q/", 3), "/opt/q/scores/scores3.dat");
 }
-
-TEST(TopScoreAdoption, TablesLeftBesideTheProgramAreCopiedAtTheFirstStartOnly) {
-    TempFolder program;
-    TempFolder data;
-    const std::string scores = data.appPath() + "share/Quorvane/Quorvane2/";
-    std::filesystem::create_directories(program.path() / "scores");
-    const Bytes oldTable1(484, 0x41);
-    const Bytes oldTable3(484, 0x43);
-    WriteBytes(TopScoreFileName(program.appPath(), 1), oldTable1);
-    WriteBytes(TopScoreFileName(program.appPath(), 3), oldTable3);
-    // A write-protected old table becomes a table of the player's own.
-    std::filesystem::permissions(TopScoreFileName(program.appPath(), 3),
-                                 std::filesystem::perms::owner_read |
-                                     std::filesystem::perms::group_read |
-                                     std::filesystem::perms::others_read);
-
-    EXPECT_EQ(AdoptTopScoreTables(program.appPath(), scores), "");
-    EXPECT_EQ(ReadBytes(TopScoreFileName(scores, 1)), oldTable1);
-    EXPECT_EQ(ReadBytes(TopScoreFileName(scores, 3)), oldTable3);
-    EXPECT_FALSE(std::filesystem::exists(TopScoreFileName(scores, 2)));
-    EXPECT_EQ(ReadBytes(TopScoreFileName(program.appPath(), 1)), oldTable1) << "left as it was";
-    const std::string fresh = TopScoreFileName(scores, 4);
-    ASSERT_EQ(WriteTopScoreTable(fresh, TableOf({1})), "");
-    EXPECT_EQ(std::filesystem::status(TopScoreFileName(scores, 3)).permissions(),
-              std::filesystem::status(fresh).permissions())
-        << "the mode a new table gets";
-
-    // Clear Table, then the next start: the cleared table stays cleared, and
-    // the player's own tables are never written over.
-    EXPECT_EQ(DeleteTopScoreTable(TopScoreFileName(scores, 1)), "");
-    const Bytes newer(484, 0x4E);
-    WriteBytes(TopScoreFileName(scores, 3), newer);
-    EXPECT_EQ(AdoptTopScoreTables(program.appPath(), scores), "");
-    EXPECT_FALSE(std::filesystem::exists(TopScoreFileName(scores, 1)));
-    EXPECT_EQ(ReadBytes(TopScoreFileName(scores, 3)), newer);
-
-    // Nothing to do when the two folders are one.
-    EXPECT_EQ(AdoptTopScoreTables(scores, scores), "");
-    EXPECT_EQ(ReadBytes(TopScoreFileName(scores, 3)), newer);
-}
-
-TEST(TopScoreAdoption, ATableThatCannotBeCopiedIsTriedAgainAtTheNextStart) {
-    TempFolder program;
-    TempFolder data;
-    const Bytes oldTable(484, 0x42);
-    WriteBytes(TopScoreFileName(program.appPath(), 2), oldTable);
-    {
-        const FullDisk full;
-        const std::string message = AdoptTopScoreTables(program.appPath(), data.appPath());
-        EXPECT_TRUE(message.ends_with("Cannot save " + TopScoreFileName(data.appPath(), 2)))
-            << message;
-    }
-    EXPECT_EQ(FilesIn(data.path()), std::vector<std::string>{}) << "no scores folder yet";
-    EXPECT_EQ(AdoptTopScoreTables(program.appPath(), data.appPath()), "");
-    EXPECT_EQ(ReadBytes(TopScoreFileName(data.appPath(), 2)), oldTable);
-    EXPECT_EQ(FilesIn(data.path()), std::vector<std::string>{"scores"});
-}
-
-TEST(TopScoreAdoption, ATableThatCouldNotBeCopiedIsCopiedBeforeAGameMakesTheScoresFolder) {
-    Finished f;
-    ASSERT_EQ(WriteTopScoreTable(TopScoreFileName(f.t.prog.AppPath, 2), TableOf({900})), "");
-    {
-        const FullDisk full;
-        EXPECT_NE(AdoptTopScoreTables(f.t.prog.AppPath, f.t.prog.ScoresPath), "");
-    }
-    EXPECT_EQ(f.Enter(500), 2);
-    EXPECT_EQ(f.Stored(), (std::vector<int>{900, 500}));
-    EXPECT_TRUE(f.t.host.messages.empty());
-}
-
 TEST(TopScoreInsertion, MissingFolderAndFileBecomeTableWithScoreAtPlaceOne) {
     Finished f;
     f.t.prog.ScoresPath = f.folder.appPath() + "share/Quorvane/Quorvane2/";
@@ -493,9 +261,47 @@ TEST(TopScoreFileFormat, MissingTableReadsAsTwentyEmptyPlacesAndDeletes) {
 // ---- Files that cannot be used as they are ------------------------------
 
 TEST(TopScoreFailures, FolderThatCannotBeCreated) {
+    SKIP_AS_ROOT();
     Finished f;
-    WriteBytes(f.folder.path() / "scores", {'x'}); // a file where the folder should be
+    // The data folder may not be written, so no scores folder can be made.
+    std::filesystem::permissions(f.folder.path(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
     ExpectNotSaved(f);
+    std::filesystem::permissions(f.folder.path(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+}
+
+TEST(TopScoreFailures, AFileOrADanglingLinkInTheScoresFolderPlaceIsNoEmptyTable) {
+    for (const bool link : {false, true}) {
+        Finished f;
+        const auto scores = f.folder.path() / "scores";
+        if (link) {
+            std::filesystem::create_symlink("gone", scores);
+        } else {
+            WriteBytes(scores, {'x'});
+        }
+        EXPECT_EQ(FindTopScoreFile(f.file), TopScoreFilePresence::CannotTell) << link;
+        ExpectUnreadable(f);
+    }
+}
+
+TEST(TopScoreFailures, ALinkToAnythingButAPlainFileIsNeitherLockedBesideNorCleared) {
+    Finished f;
+    TempFolder elsewhere;
+    const std::filesystem::path pipe = elsewhere.path() / "pipe";
+    const std::filesystem::path folder = elsewhere.path() / "folder";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::filesystem::create_directories(folder);
+    std::filesystem::create_directories(f.folder.path() / "scores");
+    for (const auto& target : {pipe, folder}) {
+        f.t.host.messages.clear();
+        std::filesystem::remove(f.file);
+        std::filesystem::create_symlink(target, f.file);
+        ExpectUnreadable(f);
+        EXPECT_FALSE(std::filesystem::exists(target.string() + ".lock")) << target;
+        EXPECT_NE(DeleteTopScoreTable(f.file), "") << target;
+        EXPECT_TRUE(std::filesystem::exists(target)) << target;
+    }
 }
 
 TEST(TopScoreFailures, BlockedTemporaryName) {
@@ -676,6 +482,21 @@ TEST(TopScoreFailures, UnreadableOldTableIsToldOnceAndNotCopied) {
     std::filesystem::permissions(oldTable1, std::filesystem::perms::owner_read);
 }
 
+TEST(TopScoreFailures, AFolderLeftByAKilledCopyThatCannotBeRemovedDoesNotStopTheCopy) {
+    SKIP_AS_ROOT();
+    TempFolder program;
+    TempFolder data;
+    WriteBytes(TopScoreFileName(program.appPath(), 2), Bytes(484, 0x42));
+    // Named as a start with this process's number would have named it.
+    const auto left = data.path() / ("scores." + std::to_string(::getpid()) + ".new");
+    WriteBytes(left / "kept" / "scores2.dat", {'x'});
+    std::filesystem::permissions(left / "kept", std::filesystem::perms::owner_read |
+                                                    std::filesystem::perms::owner_exec);
+    EXPECT_EQ(AdoptTopScoreTables(program.appPath(), data.appPath()), "");
+    EXPECT_EQ(ReadBytes(TopScoreFileName(data.appPath(), 2)), Bytes(484, 0x42));
+    std::filesystem::permissions(left / "kept", std::filesystem::perms::owner_all);
+}
+
 TEST(TopScoreFailures, UnreadableScoresFolderIsNotTakenForAMissingTable) {
     SKIP_AS_ROOT();
     Finished f;
@@ -688,114 +509,4 @@ TEST(TopScoreFailures, UnreadableScoresFolderIsNotTakenForAMissingTable) {
     std::filesystem::permissions(scores, std::filesystem::perms::owner_all);
     EXPECT_EQ(FindTopScoreFile(f.file), TopScoreFilePresence::Present);
     EXPECT_EQ(f.Stored(), (std::vector<int>{300, 200}));
-}
-
-// ---- Tables shared: other processes and links --------------------------
-
-TEST(TopScoreSharing, GamesInOtherProcessesLoseNoScore) {
-    // Each round, writers in processes of their own enter five distinct
-    // scores each into one empty table at the same moment: all twenty fit,
-    // so every one must be reported placed and be found in the table.
-    constexpr int Writers = 4;
-    constexpr int ScoresEach = 5;
-    constexpr int Rounds = 12;
-    TempFolder folder;
-    const std::string file = TopScoreFileName(folder.appPath(), 1);
-    std::vector<int> all;
-    for (int score = 100; score < 100 + Writers * ScoresEach; ++score) {
-        all.insert(all.begin(), score);
-    }
-    for (int round = 0; round < Rounds; ++round) {
-        ASSERT_EQ(DeleteTopScoreTable(file), "");
-        int start[2];
-        ASSERT_EQ(::pipe(start), 0);
-        std::vector<pid_t> writers;
-        for (int w = 0; w < Writers; ++w) {
-            const pid_t pid = ::fork();
-            ASSERT_GE(pid, 0);
-            if (pid == 0) {
-                ::close(start[1]);
-                char go;
-                (void)!::read(start[0], &go, 1); // returns when the parent closes its end
-                int unplaced = 0;
-                for (int i = 0; i < ScoresEach; ++i) {
-                    const int score = 100 + w * ScoresEach + i;
-                    const TopScoreEntry entry =
-                        EnterTopScoreInFile(file, MakeScoreRecord("W", score, "01/01/2026"));
-                    unplaced += entry.Place < 1 ? 1 : 0;
-                }
-                ::_exit(unplaced);
-            }
-            writers.push_back(pid);
-        }
-        ::close(start[0]);
-        ::close(start[1]);
-        for (const pid_t pid : writers) {
-            int status = 0;
-            ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-            ASSERT_TRUE(WIFEXITED(status));
-            EXPECT_EQ(WEXITSTATUS(status), 0) << "scores reported without a place, round " << round;
-        }
-        ASSERT_EQ(ScoresIn(ReadTopScoreTable(file).Places), all) << "round " << round;
-    }
-    EXPECT_EQ(FilesIn(folder.path() / "scores"), (std::vector<std::string>{"scores1.dat"}));
-}
-
-TEST(TopScoreSharing, TableHeldByAnotherGameTooLongIsNotSaved) {
-    Finished f;
-    f.Store({300, 200});
-    const int held = ::open((f.file + ".lock").c_str(), O_RDWR | O_CREAT, 0666);
-    ASSERT_GE(held, 0);
-    ASSERT_EQ(::flock(held, LOCK_EX), 0);
-    ExpectNotSaved(f);
-    ::close(held);
-    EXPECT_EQ(f.Enter(250), 2);
-}
-
-TEST(TopScoreSharing, TableThatIsALinkIsWrittenThroughTheLink) {
-    Finished f;
-    TempFolder elsewhere;
-    const std::filesystem::path shared = elsewhere.path() / "shared.dat";
-    ASSERT_EQ(WriteTopScoreTable(shared, TableOf({300, 100})), "");
-    std::filesystem::create_directories(f.folder.path() / "scores");
-    // A relative link, as `ln -s ../../...` makes it.
-    std::filesystem::create_symlink("../../" + elsewhere.path().filename().string() + "/shared.dat",
-                                    f.file);
-    const auto isLink = [&] { return std::filesystem::is_symlink(f.file); };
-    // Shared with the player's group, and staying so.
-    const auto shareable = std::filesystem::perms::owner_read |
-                           std::filesystem::perms::owner_write |
-                           std::filesystem::perms::group_read | std::filesystem::perms::group_write;
-    std::filesystem::permissions(shared, shareable);
-    // The group is another one than the player's own where that can be made.
-    const gid_t group = ::geteuid() == 0 ? 4242 : ::getegid();
-    ASSERT_EQ(::chown(shared.c_str(), static_cast<uid_t>(-1), group), 0);
-    const auto groupOf = [](const std::filesystem::path& file) {
-        struct stat s {};
-        return ::stat(file.c_str(), &s) == 0 ? s.st_gid : static_cast<gid_t>(-1);
-    };
-
-    EXPECT_EQ(f.Enter(200), 2);
-    EXPECT_TRUE(isLink());
-    EXPECT_EQ(std::filesystem::status(shared).permissions(), shareable);
-    EXPECT_EQ(groupOf(shared), group);
-    // Its lock may be opened by whoever may open the table, whatever the
-    // umask of the player who made it.
-    const std::filesystem::path lock = elsewhere.path() / "shared.dat.lock";
-    EXPECT_EQ(std::filesystem::status(lock).permissions(), shareable);
-    EXPECT_EQ(groupOf(lock), group);
-    EXPECT_EQ(ScoresIn(ReadTopScoreTable(shared).Places), (std::vector<int>{300, 200, 100}));
-    EXPECT_EQ(FilesIn(elsewhere.path()), (std::vector<std::string>{"shared.dat"}));
-    EXPECT_EQ(FilesIn(f.folder.path() / "scores"), (std::vector<std::string>{"scores2.dat"}));
-
-    // Clear Table empties the linked table and keeps the link; the next game
-    // makes the linked file anew.
-    EXPECT_EQ(DeleteTopScoreTable(f.file), "");
-    EXPECT_TRUE(isLink());
-    EXPECT_FALSE(std::filesystem::exists(shared));
-    EXPECT_EQ(FindTopScoreFile(f.file), TopScoreFilePresence::Absent);
-    EXPECT_EQ(f.Enter(50), 1);
-    EXPECT_TRUE(isLink());
-    EXPECT_EQ(ScoresIn(ReadTopScoreTable(shared).Places), (std::vector<int>{50}));
-    EXPECT_TRUE(f.t.host.messages.empty());
 }

@@ -1,0 +1,36 @@
+// The system calls that FaultyCalls.h can make fail. Defined in the test
+// program, they take the place of the C library's for the game's code too.
+#include "FaultyCalls.h"
+
+#include <cerrno>
+#include <cstdio>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace testing_support {
+
+bool FlockFails = false;
+std::function<void(const char* to)> AfterNextRename;
+
+} // namespace testing_support
+
+extern "C" int flock(int fd, int operation) noexcept {
+    if (testing_support::FlockFails) {
+        errno = ENOLCK;
+        return -1;
+    }
+    return static_cast<int>(::syscall(SYS_flock, fd, operation));
+}
+
+extern "C" int rename(const char* from, const char* to) noexcept {
+    const int result = ::renameat(AT_FDCWD, from, AT_FDCWD, to);
+    if (result == 0 && testing_support::AfterNextRename) {
+        const auto hook = std::move(testing_support::AfterNextRename);
+        testing_support::AfterNextRename = nullptr;
+        hook(to);
+    }
+    return result;
+}
