@@ -1,8 +1,10 @@
 #include "SingleInstance.h"
+#include "Registry.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -58,11 +60,17 @@ bool SingleInstance::TryAcquire() {
 
 QString SingleInstance::DefaultLockPath() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) {
-        // The temporary folder is everybody's: the name is this user's own.
-        return QDir::tempPath() + QStringLiteral("/quorvane-%1.lock").arg(::geteuid());
+    if (!folder.isEmpty()) {
+        return folder + QStringLiteral("/quorvane.lock");
     }
-    return folder + QStringLiteral("/quorvane.lock");
+    // Without a runtime folder of the user's own, a folder in the user's
+    // home: any name in the shared temporary folder could be taken first by
+    // another user, which would switch the check off. The machine's name
+    // keeps a home shared between machines to one copy on each.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                          '/' + kOrganization + '/' + kApplication;
+    QDir().mkpath(cache);
+    return cache + QStringLiteral("/quorvane-%1.lock").arg(QSysInfo::machineHostName());
 }
 
 } // namespace shell

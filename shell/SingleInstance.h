@@ -10,7 +10,9 @@ namespace shell {
 
 class SingleInstance {
 public:
-    // `lockPath` defaults to "quorvane.lock" in the user's runtime folder.
+    // `lockPath` defaults to "quorvane.lock" in the user's runtime folder,
+    // or where there is none of the user's own, to a file named after the
+    // machine in the user's cache folder.
     explicit SingleInstance(const QString& lockPath = DefaultLockPath());
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;

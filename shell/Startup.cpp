@@ -11,7 +11,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
-#include <TopScoreFile.h>
+#include <TopScoreAdoption.h>
 #include <cstdio>
 
 namespace shell {

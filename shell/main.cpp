@@ -5,7 +5,12 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 int main(int argc, char* argv[]) {
+    // Under a file-size limit a write past it fails (EFBIG) and is reported
+    // like a full disk, instead of ending the program with SIGXFSZ.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     ui::UseOverflowIconStyle();
     // One icon for every window of the program, the start-up boxes included.

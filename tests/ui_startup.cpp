@@ -20,15 +20,20 @@
 #include <QIcon>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
 #include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <string>
 #include <sys/file.h>
+#include <sys/resource.h>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -112,16 +117,37 @@ TEST_F(StartupFirstWindow, SettingsChangedInTheWelcomeAreSavedOnce) {
     EXPECT_EQ(stored.Player1, "Player 1  ");
 }
 
-// The icon is set only after the first window is on screen; that window must
-// still get it, whichever one it is (board, welcome, splash or the "already
-// running" box).
-TEST(StartupIcon, TheFirstWindowGetsTheGameIconOnceItIsOnScreen) {
+// Notes whether the program had its icon when a window's first frame was
+// drawn.
+class FirstPaintWatch : public QObject {
+public:
+    bool painted = false;
+    bool iconWhenPainted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !painted) {
+            painted = true;
+            iconWhenPainted = !QApplication::windowIcon().isNull();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// The icon is set only after the first window is on screen, so painting it
+// does not hold that window back; the window must still get it, whichever
+// one it is (board, welcome, splash or the "already running" box).
+TEST(StartupIcon, TheFirstWindowGetsTheGameIconAfterItsFirstFrame) {
     const QIcon before = QApplication::windowIcon();
     QApplication::setWindowIcon(QIcon());
     shell::SetProgramIconAfterFirstFrame();
     QWidget first;
+    FirstPaintWatch watch;
+    first.installEventFilter(&watch);
     first.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&first));
+    ASSERT_TRUE(QTest::qWaitFor([&watch] { return watch.painted; }, 2000));
+    EXPECT_FALSE(watch.iconWhenPainted);
     EXPECT_TRUE(QTest::qWaitFor([&first] { return !first.windowHandle()->icon().isNull(); }, 2000));
     EXPECT_TRUE(first.windowHandle()->icon().availableSizes().contains(QSize(256, 256)));
     QApplication::setWindowIcon(before);
@@ -148,23 +174,6 @@ TEST(SingleInstanceLock, OnlyOneHolderAtATimeAndReleasedWithIt) {
     EXPECT_TRUE(later.TryAcquire());
 }
 
-TEST(SingleInstanceLock, ALockWhoseProcessIsGoneIsTakenOver) {
-    QTemporaryDir folder;
-    const QString path = folder.path() + "/quorvane.lock";
-    QProcess gone;
-    gone.start("sleep", {"0.1"});
-    ASSERT_TRUE(gone.waitForStarted(5000));
-    const qint64 pid = gone.processId();
-    ASSERT_TRUE(gone.waitForFinished(5000));
-    QFile lock(path);
-    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-    lock.write(QByteArray::number(pid) + "\nquorvane\n" + QSysInfo::machineHostName().toUtf8() +
-               "\n");
-    lock.close();
-    shell::SingleInstance next(path);
-    EXPECT_TRUE(next.TryAcquire());
-}
-
 TEST(SingleInstanceLock, AnotherUsersLockDoesNotStopTheGame) {
     if (::geteuid() != 0) {
         GTEST_SKIP() << "making a file of another user's needs root";
@@ -187,6 +196,52 @@ TEST(SingleInstanceLock, AnUnwritableLockPlaceDoesNotStopTheGame) {
     EXPECT_TRUE(instance.TryAcquire());
 }
 
+// Sets environment variables for one test and puts them back after it.
+class ScopedEnvironment {
+public:
+    void Set(const char* name, const QByteArray& value) {
+        saved_.emplace_back(name, qgetenv(name), qEnvironmentVariableIsSet(name));
+        qputenv(name, value);
+    }
+    ~ScopedEnvironment() {
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+            if (std::get<2>(*it)) {
+                qputenv(std::get<0>(*it), std::get<1>(*it));
+            } else {
+                qunsetenv(std::get<0>(*it));
+            }
+        }
+    }
+
+private:
+    std::vector<std::tuple<const char*, QByteArray, bool>> saved_;
+};
+
+TEST(SingleInstanceLock, WithoutARuntimeFolderOfTheUsersOwnTheLockIsInTheUsersHome) {
+    QTemporaryDir temp;
+    QTemporaryDir cache;
+    // No runtime folder will do: the variable names a file, and so does the
+    // name in the temporary folder that Qt falls back to, as another user
+    // could have taken it.
+    const QString user = QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name);
+    for (const QString& name : {QStringLiteral("file"), "runtime-" + user}) {
+        QFile file(temp.path() + '/' + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ScopedEnvironment environment;
+    environment.Set("XDG_RUNTIME_DIR", QFile::encodeName(temp.path() + "/file"));
+    environment.Set("TMPDIR", QFile::encodeName(temp.path()));
+    environment.Set("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+    ASSERT_TRUE(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation).isEmpty());
+
+    const QString path = shell::SingleInstance::DefaultLockPath();
+    EXPECT_TRUE(path.startsWith(cache.path() + '/')) << path.toStdString();
+    shell::SingleInstance first(path);
+    EXPECT_TRUE(first.TryAcquire());
+    shell::SingleInstance second(path);
+    EXPECT_FALSE(second.TryAcquire());
+}
+
 // Runs the built program with its own runtime and config folders.
 class RunningProgram : public ::testing::Test {
 protected:
@@ -203,9 +258,13 @@ protected:
         }
     }
 
-    QProcess* Start() {
+    // `inChild` runs in the program's process before it starts.
+    QProcess* Start(std::function<void()> inChild = {}) {
         auto* p = new QProcess;
         running.push_back(p);
+        if (inChild) {
+            p->setChildProcessModifier(inChild);
+        }
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("XDG_RUNTIME_DIR", runtime.path());
@@ -260,6 +319,18 @@ TEST_F(RunningProgram, AStartAfterAKilledRunSucceeds) {
     EXPECT_FALSE(next->waitForFinished(1500)); // still running: it took over the lock
     EXPECT_EQ(next->state(), QProcess::Running);
     EXPECT_FALSE(next->readAllStandardError().contains("already running"));
+}
+
+TEST_F(RunningProgram, AFileSizeLimitDoesNotEndTheGame) {
+    // Even the line naming the lock's holder goes past a limit of no bytes.
+    QProcess* limited = Start([] {
+        rlimit none{};
+        ::getrlimit(RLIMIT_FSIZE, &none);
+        none.rlim_cur = 0;
+        ::setrlimit(RLIMIT_FSIZE, &none);
+    });
+    EXPECT_FALSE(limited->waitForFinished(1500)) << "ended with status " << limited->exitCode();
+    EXPECT_EQ(limited->state(), QProcess::Running);
 }
 
 // Records the addresses handed to the desktop instead of opening them.
