@@ -34,6 +34,22 @@ QString Text(const std::string& s) {
 
 constexpr int ShortestTimerIntervalMs = 15;
 
+// The board's toolbar: as tall as the design's toolbar in the window's
+// layout, however tall its buttons would make it. Its height is not fixed,
+// so that when its chevron opens the buttons that do not fit, it can grow
+// over the board to show their row, and shrink back when the row closes.
+class DesignToolBar : public QToolBar {
+public:
+    DesignToolBar(int height, QWidget* parent) : QToolBar(parent), height_(height) {}
+    QSize sizeHint() const override { return {QToolBar::sizeHint().width(), height_}; }
+    QSize minimumSizeHint() const override {
+        return {QToolBar::minimumSizeHint().width(), height_};
+    }
+
+private:
+    int height_;
+};
+
 } // namespace
 
 frmQuorvane::frmQuorvane(game::Program& program, BoardServices services, QWidget* parent)
@@ -46,6 +62,10 @@ frmQuorvane::frmQuorvane(game::Program& program, BoardServices services, QWidget
     // also open a session-bus connection before the window can show.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    // The toolbar's overflow row opens and closes at once. Animated, the
+    // toolbar takes its last size while still counted as moving and keeps
+    // its chevron even where all its buttons fit again.
+    setAnimated(false);
     BuildMenus();
     BuildToolbar();
     view_ = new BoardView(board_, this);
@@ -223,12 +243,11 @@ void frmQuorvane::mnuOptions_Click() {
 }
 
 void frmQuorvane::BuildToolbar() {
-    toolbar_ = new QToolBar(this);
+    toolbar_ = new DesignToolBar(TwipsToPixels(game::DesignToolbarTwips), this);
     toolbar_->setObjectName("Toolbar2");
     toolbar_->setMovable(false);
     toolbar_->setFloatable(false);
     toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);
-    toolbar_->setFixedHeight(TwipsToPixels(game::DesignToolbarTwips));
     const int icon = TwipsToPixels(game::DesignToolbarTwips) - 8;
     toolbar_->setIconSize(QSize(icon, icon));
     addToolBar(Qt::TopToolBarArea, toolbar_);
@@ -394,8 +413,10 @@ void frmQuorvane::SyncWindow() {
                            (board_.StatusBar1.Visible ? game::DesignStatusBarTwips : 0);
     view_->setFixedSize(TwipsToPixels(game::ClientWidthTwips(board_.Width)),
                         TwipsToPixels(boardTwips));
-    const int height = menuBar()->sizeHint().height() + toolbar_->height() + view_->height() +
-                       (board_.StatusBar1.Visible ? statusBar()->height() : 0);
+    // The toolbar counts at its height in the layout, not at the height of
+    // its open overflow row, which lies over the board.
+    const int height = menuBar()->sizeHint().height() + toolbar_->sizeHint().height() +
+                       view_->height() + (board_.StatusBar1.Visible ? statusBar()->height() : 0);
     const QSize size(view_->width(), height);
     if (this->size() != size) {
         setFixedSize(size);

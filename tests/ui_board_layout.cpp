@@ -2,7 +2,8 @@
 // six dice, one or four columns and one or two players: each widget's place,
 // read back in twips from its pixels, is its control's place in the model,
 // the model's places are those of the layout tables, and the window's size
-// is the model's Width and Height less the frame and title bar.
+// is the model's Width and Height less the frame and title bar. In a window
+// forced narrow, the toolbar's chevron opens the buttons that do not fit.
 #include "BoardWindow.h"
 #include "board/model/Design.h"
 #include "game/ControlList.h"
@@ -220,6 +221,60 @@ TEST_P(BoardLayout, StatusPanelsFollowThePlayerCount) {
         EXPECT_EQ(PanelText(2), "Roll the dice");
         EXPECT_FALSE(W("cmdNextPlayer")->isVisible());
     }
+}
+
+class BoardToolbarOverflow : public BoardWindowTest {
+protected:
+    QToolButton* Tool(const char* key) {
+        return qobject_cast<QToolButton*>(window->Toolbar()->widgetForAction(Action(key)));
+    }
+
+    // Every button of the toolbar is shown, inside the toolbar, and the
+    // topmost widget at its centre: a click there reaches it.
+    void ExpectEveryButtonClickable() {
+        QToolBar* toolbar = window->Toolbar();
+        for (const char* key :
+             {"tbNew", "tbUndo", "tbRedo", "tbHint", "tbSound", "tbHelp", "tbExit"}) {
+            QToolButton* button = Tool(key);
+            ASSERT_NE(button, nullptr) << key;
+            EXPECT_TRUE(button->isVisible()) << key;
+            EXPECT_TRUE(toolbar->rect().contains(button->geometry())) << key;
+            const QPoint centre = button->mapTo(window.get(), button->rect().center());
+            EXPECT_EQ(window->childAt(centre), button) << key;
+        }
+    }
+};
+
+TEST_F(BoardToolbarOverflow, OpensItsHiddenButtonsAndLeavesNoChevronOnceWideAgain) {
+    Open(4, 4, 1);
+    QToolBar* toolbar = window->Toolbar();
+    auto* more = toolbar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+    ASSERT_NE(more, nullptr);
+    const QSize size = window->size();
+    const QRect toolbarPlace = toolbar->geometry();
+    const QPoint boardAt = window->View()->mapTo(window.get(), QPoint(0, 0));
+    EXPECT_FALSE(more->isVisible());
+
+    // Forced narrow, as a window manager may do: the last buttons move
+    // behind the chevron, which opens them in a row over the board.
+    window->setFixedSize(150, size.height());
+    ASSERT_TRUE(more->isVisible());
+    EXPECT_FALSE(Tool("tbExit")->isVisible());
+    QTest::mouseClick(more, Qt::LeftButton, {}, more->rect().center());
+    ExpectEveryButtonClickable();
+    EXPECT_EQ(window->View()->mapTo(window.get(), QPoint(0, 0)), boardAt);
+    ClickTool("tbHelp");
+    EXPECT_EQ(quickStarts, 1);
+
+    // Back to its own size with the row still open, then the row closed:
+    // the toolbar is as it was, with no chevron left.
+    window->SyncAll();
+    EXPECT_EQ(window->size(), size);
+    QTest::mouseClick(more, Qt::LeftButton, {}, more->rect().center());
+    EXPECT_FALSE(more->isVisible());
+    ExpectEveryButtonClickable();
+    EXPECT_EQ(toolbar->geometry(), toolbarPlace);
+    EXPECT_EQ(window->View()->mapTo(window.get(), QPoint(0, 0)), boardAt);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLayouts, BoardLayout,
