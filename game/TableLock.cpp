@@ -4,6 +4,9 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <string>
 #include <thread>
 
 #include <fcntl.h>
@@ -19,17 +22,54 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// The file-creation mask of this process, read without changing it (umask()
+// would, for a moment, for every thread); 022 where it cannot be read.
+mode_t CreationMask() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) == 0) {
+            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8) & 0777);
+        }
+    }
+    return 022;
+}
+
 // A lock file may be opened by its owner and by whoever else may write the
 // table: anyone who can open it can hold its lock, and somebody who may only
-// read the table must not be able to keep its writers waiting.
+// read the table must not be able to keep its writers waiting. A table still
+// to be made is judged by the mode it will get.
 mode_t LockModeFor(const fs::path& table) {
     struct stat file {};
+    const mode_t tableMode =
+        ::stat(table.c_str(), &file) == 0 ? file.st_mode : 0666 & ~CreationMask();
     mode_t mode = 0600;
-    if (::stat(table.c_str(), &file) == 0) {
-        mode |= (file.st_mode & S_IWGRP) != 0 ? 0060 : 0;
-        mode |= (file.st_mode & S_IWOTH) != 0 ? 0006 : 0;
-    }
+    mode |= (tableMode & S_IWGRP) != 0 ? 0060 : 0;
+    mode |= (tableMode & S_IWOTH) != 0 ? 0006 : 0;
     return mode;
+}
+
+// Whether somebody who may not write the lock file may read it, and so open
+// it and hold its lock.
+bool SomeMayOnlyRead(mode_t mode) {
+    return ((mode & S_IRGRP) != 0 && (mode & S_IWGRP) == 0) ||
+           ((mode & S_IROTH) != 0 && (mode & S_IWOTH) == 0);
+}
+
+// Whether the file at the lock's name is one to take turns on: a plain file
+// that no one may open who may not write it. One of this user's is used even
+// where the table's own mode now lets fewer users write it (a table cleared,
+// or made private): another game may be holding it, and replacing it would
+// let two games write at once. Another user's file must not let more users
+// open it than may write the table.
+bool UsableLockFile(const struct stat& file, mode_t mode) {
+    if (!S_ISREG(file.st_mode)) {
+        return false;
+    }
+    if (file.st_uid == ::geteuid()) {
+        return !SomeMayOnlyRead(file.st_mode);
+    }
+    return (file.st_mode & 0777 & ~mode) == 0;
 }
 
 bool SameFile(const struct stat& a, const struct stat& b) {
@@ -37,7 +77,8 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 }
 
 // A lock file of this user's takes the table's group and the mode that lets
-// the table's writers open it.
+// the table's writers open it. It is never narrowed: users who could open it
+// may be waiting on it now.
 void ShareWithWriters(int fd, const struct stat& lockFile, const fs::path& table, mode_t mode) {
     if (lockFile.st_uid != ::geteuid()) {
         return;
@@ -46,8 +87,9 @@ void ShareWithWriters(int fd, const struct stat& lockFile, const fs::path& table
     if (::stat(table.c_str(), &tableFile) == 0 && lockFile.st_gid != tableFile.st_gid) {
         [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), tableFile.st_gid);
     }
-    if ((lockFile.st_mode & 07777) != mode) {
-        ::fchmod(fd, mode);
+    const mode_t wanted = (lockFile.st_mode & 0666) | mode;
+    if ((lockFile.st_mode & 07777) != wanted) {
+        ::fchmod(fd, wanted);
     }
 }
 
@@ -141,15 +183,20 @@ Replacement ReplaceLockName(const std::string& name, const struct stat& found,
     if (fd < 0) {
         return lockTheFolder();
     }
-    // Nobody else knows the new file yet, so its lock is free.
+    // Nobody else knows the new file yet, so its lock is free. It gets its
+    // group and mode before its name, so that no game finds it unusable.
     struct stat made {};
-    if (::fstat(fd, &made) != 0 || TryLock(fd, posix) != Attempt::Got ||
-        ::rename(fresh.c_str(), name.c_str()) != 0) {
+    if (::fstat(fd, &made) != 0 || TryLock(fd, posix) != Attempt::Got) {
         ::close(fd);
         ::unlink(fresh.c_str());
         return lockTheFolder();
     }
     ShareWithWriters(fd, made, table, mode);
+    if (::rename(fresh.c_str(), name.c_str()) != 0) {
+        ::close(fd);
+        ::unlink(fresh.c_str());
+        return lockTheFolder();
+    }
     lockFd = fd;
     return result(Replacement::Done);
 }
@@ -184,6 +231,7 @@ TableLock::Result TableLock::Acquire(const fs::path& table) {
                 return Result::Unlocked; // e.g. a folder that may not be written
             }
             if (made >= 0) {
+                ::fchmod(made, mode); // the creation mask may have taken bits away
                 ::close(made);
             }
             continue;
@@ -193,10 +241,8 @@ TableLock::Result TableLock::Acquire(const fs::path& table) {
             ::close(pin);
             return Result::Unlocked;
         }
-        // A lock file is a plain file that this user may write and that no
-        // one may open who may not write the table.
         int fd = -1;
-        if (S_ISREG(found.st_mode) && (found.st_mode & 0777 & ~mode) == 0) {
+        if (UsableLockFile(found, mode)) {
             fd = ::open(name.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
             struct stat opened {};
             if (fd >= 0 && (::fstat(fd, &opened) != 0 || !SameFile(opened, found))) {

@@ -151,9 +151,11 @@ std::string AdoptTopScoreTables(const std::string& oldFolder, const std::string&
         }
         if (staging.empty()) {
             fs::create_directories(scores.parent_path(), ec);
-            RemoveStaleStagingFolders(scores.parent_path());
-            int error = 0;
-            staging = MakeStagingFolder(scores.parent_path(), error);
+            int error = ec.value();
+            if (!ec) {
+                RemoveStaleStagingFolders(scores.parent_path());
+                staging = MakeStagingFolder(scores.parent_path(), error);
+            }
             if (staging.empty()) {
                 tell("The folder for the top scores could not be created (" + ErrorText(error) +
                      "). Cannot save " + to);
@@ -175,9 +177,21 @@ std::string AdoptTopScoreTables(const std::string& oldFolder, const std::string&
         return message;
     }
     // A scores folder that another game has made meanwhile is left as it is,
-    // even an empty one.
-    if (!complete ||
-        ::renameat2(AT_FDCWD, staging.c_str(), AT_FDCWD, scores.c_str(), RENAME_NOREPLACE) != 0) {
+    // even an empty one. A file system that cannot rename without replacing
+    // gets a plain rename, which replaces at most an empty folder.
+    int moved = -1;
+    if (complete) {
+        moved = ::renameat2(AT_FDCWD, staging.c_str(), AT_FDCWD, scores.c_str(), RENAME_NOREPLACE);
+        if (moved != 0 && errno == EINVAL) {
+            moved = ::rename(staging.c_str(), scores.c_str());
+        }
+        const int error = moved != 0 ? errno : 0;
+        if (moved != 0 && error != EEXIST && error != ENOTEMPTY) {
+            tell("The folder for the top scores could not be created (" + ErrorText(error) +
+                 "). Cannot save " + scores.string());
+        }
+    }
+    if (moved != 0) {
         fs::remove_all(staging, ec);
     } else {
         SyncFolder(scores.parent_path());

@@ -139,9 +139,14 @@ bool HoldsRecordAt(const std::string& fileName, int place, const ScoreRecord& re
 
 // A save that failed in a scores folder that it made itself takes the folder
 // away again, with the lock file in it: the next start then still finds no
-// scores folder and copies the tables of an earlier version.
-void RemoveFolderMadeForNothing(const fs::path& folder, const fs::path& file) {
-    ::unlink((file.string() + ".lock").c_str());
+// scores folder and copies the tables of an earlier version. The lock file
+// goes only while this game holds it: a game waiting on it finds it gone
+// once it has the lock and starts again, but one holding it would be left
+// with a lock that nobody else sees.
+void RemoveFolderMadeForNothing(const fs::path& folder, const fs::path& file, bool lockHeld) {
+    if (lockHeld) {
+        ::unlink((file.string() + ".lock").c_str());
+    }
     ::rmdir(folder.c_str());
 }
 
@@ -435,7 +440,7 @@ TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord
             entry.Outcome = place != -1 ? TopScoreOutcome::NotSaved : TopScoreOutcome::Compared;
             entry.Message = table.Problem + failure + "Cannot save " + fileName;
             if (madeFolder) {
-                RemoveFolderMadeForNothing(folder, file);
+                RemoveFolderMadeForNothing(folder, file, locked == TableLock::Result::Held);
             }
             return entry;
         }

@@ -13,6 +13,10 @@ namespace testing_support {
 // no such locks. Forked processes inherit it.
 extern bool FlockFails;
 
+// While true, renameat2() refuses RENAME_NOREPLACE with EINVAL, as file
+// systems that cannot rename without replacing do.
+extern bool NoReplaceUnsupported;
+
 // When set, called once with the new name right after the next rename()
 // that succeeds, and then cleared.
 extern std::function<void(const char* to)> AfterNextRename;

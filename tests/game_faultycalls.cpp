@@ -13,6 +13,7 @@
 namespace testing_support {
 
 bool FlockFails = false;
+bool NoReplaceUnsupported = false;
 std::function<void(const char* to)> AfterNextRename;
 
 } // namespace testing_support
@@ -23,6 +24,15 @@ extern "C" int flock(int fd, int operation) noexcept {
         return -1;
     }
     return static_cast<int>(::syscall(SYS_flock, fd, operation));
+}
+
+extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const char* to,
+                         unsigned int flags) noexcept {
+    if (testing_support::NoReplaceUnsupported && (flags & RENAME_NOREPLACE) != 0) {
+        errno = EINVAL;
+        return -1;
+    }
+    return static_cast<int>(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, flags));
 }
 
 extern "C" int rename(const char* from, const char* to) noexcept {

@@ -497,6 +497,19 @@ TEST(TopScoreFailures, AFolderLeftByAKilledCopyThatCannotBeRemovedDoesNotStopThe
     std::filesystem::permissions(left / "kept", std::filesystem::perms::owner_all);
 }
 
+TEST(TopScoreFailures, ADataFolderThatCannotBeMadeIsToldWithItsCause) {
+    SKIP_AS_ROOT();
+    TempFolder program;
+    TempFolder data;
+    WriteBytes(TopScoreFileName(program.appPath(), 1), Bytes(484, 0x41));
+    std::filesystem::permissions(data.path(), std::filesystem::perms::owner_read |
+                                                  std::filesystem::perms::owner_exec);
+    const std::string message =
+        AdoptTopScoreTables(program.appPath(), data.appPath() + "share/Quorvane/");
+    std::filesystem::permissions(data.path(), std::filesystem::perms::owner_all);
+    EXPECT_NE(message.find("(Permission denied)"), std::string::npos) << message;
+}
+
 TEST(TopScoreFailures, UnreadableScoresFolderIsNotTakenForAMissingTable) {
     SKIP_AS_ROOT();
     Finished f;

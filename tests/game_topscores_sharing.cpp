@@ -137,6 +137,17 @@ TEST(TopScoreAdoption, FoldersLeftByAKilledCopyAreRemovedOnlyOnceStale) {
     EXPECT_EQ(FilesIn(data.path()), (std::vector<std::string>{"scores", "scores.new.zzzzzz"}));
 }
 
+TEST(TopScoreAdoption, WhereRenamingCannotRefuseToReplaceTheTablesAreStillCopied) {
+    TempFolder program;
+    TempFolder data;
+    WriteBytes(TopScoreFileName(program.appPath(), 2), Bytes(484, 0x42));
+    testing_support::NoReplaceUnsupported = true;
+    const std::string message = AdoptTopScoreTables(program.appPath(), data.appPath());
+    testing_support::NoReplaceUnsupported = false;
+    EXPECT_EQ(message, "");
+    EXPECT_EQ(ReadBytes(TopScoreFileName(data.appPath(), 2)), Bytes(484, 0x42));
+}
+
 // ---- Tables shared: other processes and links --------------------------
 
 // What stands at a table's lock name before games save, or what the file
@@ -269,6 +280,32 @@ TEST(TopScoreSharing, ALockOnlyTheTablesWritersMayOpen) {
     EXPECT_TRUE(f.t.host.messages.empty());
     EXPECT_EQ(PermissionsOf(lock), fs::perms::owner_read | fs::perms::owner_write);
     ::close(reader);
+}
+
+TEST(TopScoreSharing, AGroupsLockStaysTheLockWhenTheTableIsCleared) {
+    // A player whose new files are the group's too.
+    const mode_t mask = ::umask(002);
+    Finished f;
+    const fs::path lock = f.file + ".lock";
+    const auto inode = [&lock] {
+        struct stat s {};
+        return ::lstat(lock.c_str(), &s) == 0 ? s.st_ino : 0;
+    };
+    EXPECT_EQ(f.Enter(250), 1);
+    // Made before the table, it already lets the table's writers in.
+    const fs::perms groupShared = fs::perms::owner_read | fs::perms::owner_write |
+                                  fs::perms::group_read | fs::perms::group_write;
+    EXPECT_EQ(PermissionsOf(lock), groupShared);
+    // Another game may be holding it now: a game that finds no table (or a
+    // private one) must not put a lock file of its own in its place.
+    const ino_t held = inode();
+    EXPECT_EQ(DeleteTopScoreTable(f.file), "");
+    EXPECT_EQ(f.Enter(100), 1);
+    ASSERT_EQ(::chmod(f.file.c_str(), 0644), 0);
+    EXPECT_EQ(f.Enter(50), 2);
+    ::umask(mask);
+    EXPECT_EQ(inode(), held);
+    EXPECT_EQ(PermissionsOf(lock), groupShared);
 }
 
 TEST(TopScoreSharing, WithoutAnyLockAPlaceIsReportedOnlyWhenTheTableHoldsIt) {
