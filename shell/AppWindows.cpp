@@ -64,22 +64,40 @@ ui::BoardServices BoardServicesFor(game::Program& program) {
 
 namespace {
 
-// Starts loading the sound effects at the player's first press of a mouse
-// button or a key: the board opens without touching the audio system, and
-// the effects load while the first click or key is still being handled.
-class WarmUpSoundOnFirstInput : public QObject {
+// Sets up the audio output and loads the sound effects a moment after the
+// board's first frame, when sound is on. The board opens without touching
+// the audio system, and the first roll's sound starts as soon as any later
+// one: an effect first loaded by the roll itself is handed over only when
+// the event loop runs again, after the roll's animation. With sound off, or
+// should the board not be drawn yet, the player's first press of a mouse
+// button or a key does it instead.
+class WarmUpSoundAfterFirstFrame : public QObject {
 public:
-    using QObject::QObject;
+    WarmUpSoundAfterFirstFrame(const game::Program& program, QWidget* board, QObject* parent)
+        : QObject(parent), program_(program), board_(board) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress) {
-            WarmUpSoundLater(0);
-            QCoreApplication::instance()->removeEventFilter(this);
-            deleteLater();
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::KeyPress) {
+            WarmUp(0);
+        } else if (type == QEvent::Expose && board_ && watched == board_->windowHandle() &&
+                   board_->windowHandle()->isExposed() && program_.SoundOn) {
+            // The board's widgets are drawn while this event is handled.
+            WarmUp(300);
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    void WarmUp(int delayMs) {
+        WarmUpSoundLater(delayMs);
+        QCoreApplication::instance()->removeEventFilter(this);
+        deleteLater();
+    }
+
+    const game::Program& program_;
+    QPointer<QWidget> board_;
 };
 
 // Waits for the first window to be exposed. The widgets of an exposed window
@@ -124,9 +142,11 @@ void ShowBoard(game::Program& program) {
     }
     board = new ui::frmQuorvane(program, BoardServicesFor(program));
     board->setAttribute(Qt::WA_DeleteOnClose);
-    board->show();
+    // Watching from before the board is shown: a platform may expose a
+    // window while showing it.
     QCoreApplication::instance()->installEventFilter(
-        new WarmUpSoundOnFirstInput(QCoreApplication::instance()));
+        new WarmUpSoundAfterFirstFrame(program, board, QCoreApplication::instance()));
+    board->show();
 }
 
 } // namespace
