@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibrary>
+#include <cstdio>
 
 namespace shell {
 
@@ -22,6 +23,13 @@ AudioBackend* Audio() {
         return backend;
     }
     loadTried = true;
+    // Gone with the application object; another one loads it afresh, or
+    // tries again after a failure.
+    qAddPostRoutine([] {
+        delete backend;
+        backend = nullptr;
+        loadTried = false;
+    });
     const QString folder =
         ModuleFolder().isEmpty() ? QCoreApplication::applicationDirPath() : ModuleFolder();
     // The library stays loaded for the rest of the process: the backend's
@@ -30,15 +38,14 @@ AudioBackend* Audio() {
     using Create = AudioBackend* (*)();
     const auto create = reinterpret_cast<Create>(module.resolve("QuorvaneAudioBackend"));
     if (create == nullptr) {
+        // The game goes on without sound; this says why.
+        std::fprintf(stderr,
+                     "Quorvane: no sound: the audio library libquorvane_audio.so could not be "
+                     "loaded: %s\n",
+                     qUtf8Printable(module.errorString()));
         return nullptr;
     }
     backend = create();
-    // Gone with the application object; another one loads it afresh.
-    qAddPostRoutine([] {
-        delete backend;
-        backend = nullptr;
-        loadTried = false;
-    });
     return backend;
 }
 

@@ -35,7 +35,9 @@ public:
 };
 
 // The backend, loading the library at the first call; nullptr when it
-// cannot be loaded. Lives until just before the application object goes.
+// cannot be loaded, which that call reports on standard error with the
+// loader's reason. Lives until just before the application object goes; a
+// new application object tries the library afresh.
 AudioBackend* Audio();
 
 // The folder the library is looked for in; until set, the program's own.

@@ -1,6 +1,7 @@
 // Start-up: the program folder, which first window opens for the settings,
 // the game's icon on the first window, one running copy only (in-process and
-// with the built program itself), and the two links.
+// with the built program itself), what the program says when its audio
+// library is missing, and the two links.
 #include "IsolatedSettings.h"
 
 #include "shell/AppInfo.h"
@@ -20,6 +21,7 @@
 #include <QIcon>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -259,7 +261,8 @@ protected:
     }
 
     // `inChild` runs in the program's process before it starts.
-    QProcess* Start(std::function<void()> inChild = {}) {
+    QProcess* Start(std::function<void()> inChild = {},
+                    const QString& program = QStringLiteral(QUORVANE_EXE)) {
         auto* p = new QProcess;
         running.push_back(p);
         if (inChild) {
@@ -271,7 +274,7 @@ protected:
         env.insert("XDG_CONFIG_HOME", config.path());
         env.insert("QUORVANE_AUTODISMISS_MS", "100");
         p->setProcessEnvironment(env);
-        p->start(QStringLiteral(QUORVANE_EXE), {});
+        p->start(program, {});
         EXPECT_TRUE(p->waitForStarted(5000));
         return p;
     }
@@ -331,6 +334,53 @@ TEST_F(RunningProgram, AFileSizeLimitDoesNotEndTheGame) {
     });
     EXPECT_FALSE(limited->waitForFinished(1500)) << "ended with status " << limited->exitCode();
     EXPECT_EQ(limited->state(), QProcess::Running);
+}
+
+// Whether the process has mapped a file whose path contains `name`.
+bool Maps(qint64 pid, const QByteArray& name) {
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
+}
+
+TEST_F(RunningProgram, WithoutItsAudioLibraryTheGameSaysWhyOnceAndGoesOn) {
+    // Straight to the board with sound on: the sound is set up once the
+    // board is drawn, without any input.
+    {
+        QSettings settings(config.path() + "/Quorvane/Quorvane2.conf", QSettings::IniFormat);
+        settings.setValue("NumberOfDice", "5"); // not a first run
+        settings.setValue("ShowDialog", "False");
+        settings.setValue("ShowSplash", "False");
+        settings.setValue("SoundEnabled", "True");
+    }
+    QTemporaryDir alone; // the program without the library beside it
+    ASSERT_TRUE(QFile::copy(QUORVANE_EXE, alone.path() + "/quorvane"));
+    QProcess* silent = Start({}, alone.path() + "/quorvane");
+    QByteArray said;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            said += silent->readAllStandardError();
+            return said.contains("libquorvane_audio.so");
+        },
+        10000));
+    EXPECT_EQ(silent->state(), QProcess::Running);
+    silent->terminate();
+    ASSERT_TRUE(silent->waitForFinished(5000));
+    said += silent->readAllStandardError();
+    EXPECT_EQ(said.count("libquorvane_audio.so could not be loaded"), 1) << said.toStdString();
+    // The loader's reason names the file it looked for.
+    EXPECT_TRUE(said.contains(QFile::encodeName(alone.path() + "/libquorvane_audio.so")))
+        << said.toStdString();
+
+    // Beside its library the program loads it and says nothing about it;
+    // anything it would say comes right after the load.
+    QProcess* sounding = Start();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return Maps(sounding->processId(), "/libquorvane_audio.so"); }, 10000));
+    QTest::qWait(500);
+    sounding->terminate();
+    ASSERT_TRUE(sounding->waitForFinished(5000));
+    const QByteArray soundingSaid = sounding->readAllStandardError();
+    EXPECT_FALSE(soundingSaid.contains("libquorvane_audio")) << soundingSaid.toStdString();
 }
 
 // Records the addresses handed to the desktop instead of opening them.
