@@ -131,6 +131,25 @@ Attempt WaitForLock(int fd, bool& posix, Clock::time_point giveUp) {
     }
 }
 
+// Opens the file beside the lock that games take turns on where the folder
+// cannot be locked: made on first use, and used only when it is a lock file
+// as the lock itself would be.
+int OpenTurnsFile(const std::string& turnsName, const fs::path& table, mode_t mode) {
+    const int fd =
+        ::open(turnsName.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, mode);
+    struct stat file {};
+    if (fd >= 0 && ::fstat(fd, &file) == 0 && S_ISREG(file.st_mode)) {
+        ShareWithWriters(fd, file, table, mode); // the creation mask may have taken bits away
+        if (::fstat(fd, &file) == 0 && UsableLockFile(file, mode)) {
+            return fd;
+        }
+    }
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    return -1;
+}
+
 enum class Replacement { Done, TryAgain, Impossible };
 
 // Puts a new lock file of this user's, already locked, at `name` in place of
@@ -151,9 +170,16 @@ Replacement ReplaceLockName(const std::string& name, const struct stat& found,
     if (folderFd < 0) {
         return Replacement::Impossible;
     }
+    // Games replace a name one at a time: under a flock on the folder, or,
+    // where the file system has no flock, under a lock of the POSIX kind on
+    // a file kept beside the lock for that (a folder cannot take one).
     // Anyone who may read the folder can hold its lock; held past the
     // deadline it only means that this save goes on unlocked.
-    const auto result = [folderFd](Replacement replacement) {
+    int turnsFile = -1;
+    const auto result = [folderFd, &turnsFile](Replacement replacement) {
+        if (turnsFile >= 0) {
+            ::close(turnsFile);
+        }
         ::close(folderFd);
         return replacement;
     };
@@ -161,13 +187,27 @@ Replacement ReplaceLockName(const std::string& name, const struct stat& found,
         if (::flock(folderFd, LOCK_EX | LOCK_NB) == 0) {
             break;
         }
-        if ((errno != EWOULDBLOCK && errno != EINTR) || Clock::now() >= giveUp) {
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            turnsFile = OpenTurnsFile(name + ".turns", table, mode);
+            bool posixTurns = true;
+            if (turnsFile < 0 || WaitForLock(turnsFile, posixTurns, giveUp) != Attempt::Got) {
+                return result(Replacement::Impossible);
+            }
+            break;
+        }
+        if (Clock::now() >= giveUp) {
             return result(Replacement::Impossible);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    const auto lockTheFolder = [folderFd, &lockFd] {
-        lockFd = folderFd;
+    // What the games take turns on serves as the table's lock too.
+    const auto lockTheFolder = [folderFd, turnsFile, &lockFd] {
+        if (turnsFile >= 0) {
+            ::close(folderFd);
+            lockFd = turnsFile;
+        } else {
+            lockFd = folderFd;
+        }
         return Replacement::Done;
     };
     struct stat now {};

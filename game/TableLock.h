@@ -28,7 +28,8 @@ public:
     // another user's file, one that more users may open than may write the
     // table) is replaced by a lock file of this user's; where it cannot be
     // replaced, the games take turns on the table's folder instead. A file
-    // system without `flock` gets a lock of the other kind the system has.
+    // system without `flock` gets a lock of the other kind the system has,
+    // and a file "<table>.lock.turns" stands in for the folder.
     // Unlocked only where no lock works: a folder the user may not write, a
     // file system without locks, a folder lock held past the deadline by
     // somebody who may merely read the folder.

@@ -13,6 +13,10 @@ namespace testing_support {
 // no such locks. Forked processes inherit it.
 extern bool FlockFails;
 
+// While true, locks of the POSIX kind taken with fcntl() fail with ENOLCK
+// too: with FlockFails, a file system without any locks.
+extern bool PosixLocksFail;
+
 // While true, renameat2() refuses RENAME_NOREPLACE with EINVAL, as file
 // systems that cannot rename without replacing do.
 extern bool NoReplaceUnsupported;

@@ -3,6 +3,7 @@
 #include "FaultyCalls.h"
 
 #include <cerrno>
+#include <cstdarg>
 #include <cstdio>
 
 #include <fcntl.h>
@@ -14,6 +15,7 @@ namespace testing_support {
 
 bool FlockFails = false;
 bool NoReplaceUnsupported = false;
+bool PosixLocksFail = false;
 std::function<void(const char* to)> AfterNextRename;
 
 } // namespace testing_support
@@ -24,6 +26,20 @@ extern "C" int flock(int fd, int operation) noexcept {
         return -1;
     }
     return static_cast<int>(::syscall(SYS_flock, fd, operation));
+}
+
+extern "C" int fcntl(int fd, int command, ...) {
+    std::va_list rest;
+    va_start(rest, command);
+    void* argument = va_arg(rest, void*);
+    va_end(rest);
+    const bool lock = command == F_SETLK || command == F_SETLKW || command == F_OFD_SETLK ||
+                      command == F_OFD_SETLKW;
+    if (testing_support::PosixLocksFail && lock) {
+        errno = ENOLCK;
+        return -1;
+    }
+    return static_cast<int>(::syscall(SYS_fcntl, fd, command, argument));
 }
 
 extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const char* to,

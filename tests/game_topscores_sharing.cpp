@@ -253,6 +253,10 @@ INSTANTIATE_TEST_SUITE_P(
                                                    fs::perms::group_read | fs::perms::others_read);
                      }},
         LockNameCase{"NothingAndNoFlock", [](const fs::path&) {}, true},
+        LockNameCase{"PipeAndNoFlock", [](const fs::path& lock) { ::mkfifo(lock.c_str(), 0600); },
+                     true},
+        LockNameCase{"FolderHoldingAFileAndNoFlock",
+                     [](const fs::path& lock) { WriteBytes(lock / "kept", {'k'}); }, true},
         LockNameCase{"AnotherUsersPrivateFile",
                      [](const fs::path& lock) {
                          WriteBytes(lock, {});
@@ -312,9 +316,10 @@ TEST(TopScoreSharing, WithoutAnyLockAPlaceIsReportedOnlyWhenTheTableHoldsIt) {
     Finished f;
     f.Store({300, 200});
     // A pipe at the lock's name, and a file system without locks: it cannot
-    // be replaced under the folder's lock either.
+    // be replaced under a lock either.
     ASSERT_EQ(::mkfifo((f.file + ".lock").c_str(), 0600), 0);
     testing_support::FlockFails = true;
+    testing_support::PosixLocksFail = true;
     EXPECT_EQ(f.Enter(250), 2);
     // Another game's save lands right after this one's.
     testing_support::AfterNextRename = [&f](const char*) {
@@ -322,6 +327,7 @@ TEST(TopScoreSharing, WithoutAnyLockAPlaceIsReportedOnlyWhenTheTableHoldsIt) {
     };
     EXPECT_EQ(f.Enter(350), -1);
     testing_support::FlockFails = false;
+    testing_support::PosixLocksFail = false;
     EXPECT_EQ(f.t.prog.NewScoreOutcome, TopScoreOutcome::NotSaved);
     ASSERT_EQ(f.t.host.messages.size(), 1u);
     EXPECT_NE(f.t.host.messages[0].text.find("could not be saved"), std::string::npos);
