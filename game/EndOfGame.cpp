@@ -74,6 +74,10 @@ void Game::GameOver() {
             return;
         }
         prog.Player2Total = ReadWholeNumber(board.lblGrandTotal.Caption);
+        // The status bar shows the final totals here: a last box written on
+        // the third roll ends its column handler before the handler's own
+        // update of panel 3.
+        panels[3].Text = turn::PlayersTotalsText(board);
 
         WinnerTexts texts;
         texts.lblPlayer1 = TrimRight(settings.Player1) + "'s Total Score:";

@@ -1,11 +1,14 @@
 // Two players at one board: the exchange of the shown and the saved sheet,
-// and the board viewer after the game.
-#include "FakeHost.h"
+// and the final totals and the board viewer after the game.
+#include "TempFolder.h"
+#include "TurnTable.h"
 
 #include <gtest/gtest.h>
 
 using namespace game;
 using testing_support::Table;
+using testing_support::TempFolder;
+using testing_support::TurnTable;
 
 namespace {
 
@@ -234,4 +237,38 @@ TEST(BoardViewer, OneColumnGameExchangesTheRandColumn) {
     EXPECT_TRUE(t.board.lblRand[7].Visible);
     EXPECT_EQ(t.board.lblDown[7].Caption, "stale");
     EXPECT_EQ(t.board.StatusBar1.Panels[3].Text, "9");
+}
+
+// A one-column game played to its end through the handlers, each player's last
+// box written on the third roll, so no question is asked. The second player's
+// last box ends the game inside its handler; the status bar must still show
+// the final totals, player 1's first, and the viewer then the other sheet's.
+TEST(BoardViewer, GameEndedOnTheThirdRollShowsBothFinalTotals) {
+    TurnTable t(4, 1, 2);
+    TempFolder folder;
+    t.prog.AppPath = folder.appPath();
+    t.prog.ScoresPath = folder.appPath();
+    for (int row = 0; row < RowCount; ++row) {
+        const int rolls = row == rowFiveOfAKind ? 3 : 1;
+        for (int roll = 0; roll < rolls; ++roll) {
+            t.Roll({1, 2, 3, 4, 5}); // player 1 ends with 15 + 50 for the straight
+        }
+        t.game.cmdRand_Click(static_cast<std::int16_t>(row));
+        for (int roll = 0; roll < rolls; ++roll) {
+            t.Roll({6, 6, 6, 6, 6}); // player 2: 30 + 40 + 60, then 100 in the last box
+        }
+        t.game.cmdRand_Click(static_cast<std::int16_t>(row));
+    }
+    ASSERT_TRUE(t.board.GameIsOver);
+    EXPECT_EQ(t.host.finishQuestions, 0);
+    EXPECT_EQ(t.prog.Player1Total, 65);
+    EXPECT_EQ(t.prog.Player2Total, 230);
+    EXPECT_EQ(t.board.StatusBar1.Panels[3].Text, "65 : 230");
+    EXPECT_FALSE(t.board.cmdNextPlayer.Visible);
+    EXPECT_FALSE(t.UndoOrRedoEnabled());
+
+    t.game.cmdShowNextBoard_Click();
+    EXPECT_EQ(t.board.StatusBar1.Panels[3].Text, "230");
+    t.game.cmdShowNextBoard_Click();
+    EXPECT_EQ(t.board.StatusBar1.Panels[3].Text, "65");
 }
