@@ -2,14 +2,15 @@
 #include "TableLock.h"
 #include "SafeFile.h"
 
+#include <array>
 #include <cerrno>
-#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <string>
 #include <thread>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,6 +22,9 @@ namespace game {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// How long a game waits for another game's save before it gives up.
+constexpr auto Patience = std::chrono::seconds(5);
 
 // The file-creation mask of this process, read without changing it (umask()
 // would, for a moment, for every thread); 022 where it cannot be read.
@@ -49,31 +53,23 @@ mode_t LockModeFor(const fs::path& table) {
     return mode;
 }
 
-// Whether somebody who may not write the lock file may read it, and so open
-// it and hold its lock.
+// Whether somebody who may not write a file may read it, and so open it and
+// hold its lock. No game locks such a file (earlier versions made them), so
+// every game may replace one: whether a file is one is up to its mode alone,
+// which games only ever widen to let both reading and writing in.
 bool SomeMayOnlyRead(mode_t mode) {
     return ((mode & S_IRGRP) != 0 && (mode & S_IWGRP) == 0) ||
            ((mode & S_IROTH) != 0 && (mode & S_IWOTH) == 0);
 }
 
-// Whether the file at the lock's name is one to take turns on: a plain file
-// that no one may open who may not write it. One of this user's is used even
-// where the table's own mode now lets fewer users write it (a table cleared,
-// or made private): another game may be holding it, and replacing it would
-// let two games write at once. Another user's file must not let more users
-// open it than may write the table.
-bool UsableLockFile(const struct stat& file, mode_t mode) {
-    if (!S_ISREG(file.st_mode)) {
-        return false;
-    }
-    if (file.st_uid == ::geteuid()) {
-        return !SomeMayOnlyRead(file.st_mode);
-    }
-    return (file.st_mode & 0777 & ~mode) == 0;
-}
-
 bool SameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Whether `name` still leads to `file` itself, not through a link.
+bool StillAt(const std::string& name, const struct stat& file) {
+    struct stat now {};
+    return ::lstat(name.c_str(), &now) == 0 && SameFile(now, file);
 }
 
 // A lock file of this user's takes the table's group and the mode that lets
@@ -93,241 +89,259 @@ void ShareWithWriters(int fd, const struct stat& lockFile, const fs::path& table
     }
 }
 
-enum class Attempt { Got, HeldByAnother, NoLocks };
-
-// One try at the lock on `fd`, without waiting. A file system without
-// `flock` (some network file systems) may still have locks of the POSIX
-// kind; `posix` remembers that it had to use them.
-Attempt TryLock(int fd, bool& posix) {
-    if (!posix) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            return Attempt::Got;
-        }
-        if (errno == EWOULDBLOCK || errno == EINTR) {
-            return Attempt::HeldByAnother;
-        }
-        posix = true;
-    }
-    // Held by the open file, like a flock, not by the process.
-    struct flock whole {};
-    whole.l_type = F_WRLCK;
-    whole.l_whence = SEEK_SET;
-    if (::fcntl(fd, F_OFD_SETLK, &whole) == 0) {
-        return Attempt::Got;
-    }
-    if (errno == EAGAIN || errno == EACCES || errno == EINTR) {
-        return Attempt::HeldByAnother;
-    }
-    return Attempt::NoLocks;
+// The errors by which a file system says that it has no kernel locks at all
+// (a network file system without its lock service). Any other error is a
+// fault, not a reason to do without the lock.
+bool NoKernelLocks(int error) {
+    return error == ENOLCK || error == EOPNOTSUPP;
 }
 
-Attempt WaitForLock(int fd, bool& posix, Clock::time_point giveUp) {
-    for (;;) {
-        const Attempt attempt = TryLock(fd, posix);
-        if (attempt != Attempt::HeldByAnother || Clock::now() >= giveUp) {
-            return attempt;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+std::string HostName() {
+    std::array<char, 256> name{};
+    if (::gethostname(name.data(), name.size() - 1) != 0) {
+        return "";
     }
+    return name.data();
 }
 
-// Opens the file beside the lock that games take turns on where the folder
-// cannot be locked: made on first use, and used only when it is a lock file
-// as the lock itself would be.
-int OpenTurnsFile(const std::string& turnsName, const fs::path& table, mode_t mode) {
-    const int fd =
-        ::open(turnsName.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, mode);
-    struct stat file {};
-    if (fd >= 0 && ::fstat(fd, &file) == 0 && S_ISREG(file.st_mode)) {
-        ShareWithWriters(fd, file, table, mode); // the creation mask may have taken bits away
-        if (::fstat(fd, &file) == 0 && UsableLockFile(file, mode)) {
-            return fd;
-        }
+// Without kernel locks: whether the lock file at `name` was left by a game
+// that no longer holds it. No save takes a minute; sooner, the host and
+// process number written in the file tell a game that is gone from this
+// machine, or a file this process left and holds no more.
+bool LeftBehind(const std::string& name) {
+    if (IsStaleLeftover(name)) {
+        return true;
     }
-    if (fd >= 0) {
-        ::close(fd);
-    }
-    return -1;
-}
-
-enum class Replacement { Done, TryAgain, Impossible };
-
-// Puts a new lock file of this user's, already locked, at `name` in place of
-// what stands there (`found`, held open by the caller so that its number
-// cannot go to a new file meanwhile). Games replace a lock name one at a
-// time, under a lock on the folder, and only while the name still holds
-// what they found: two games replacing at once could each put a lock file
-// of their own in place and both go on. Where the name cannot be replaced
-// (a folder that holds files, another user's file in a folder where only
-// owners may remove files) every game finds it so and the folder's lock
-// serves instead: `lockFd` is then the folder's.
-Replacement ReplaceLockName(const std::string& name, const struct stat& found,
-                            const fs::path& table, mode_t mode, Clock::time_point giveUp,
-                            bool& posix, int& lockFd) {
-    const fs::path folder = fs::path(name).parent_path();
-    const int folderFd =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd < 0) {
-        return Replacement::Impossible;
-    }
-    // Games replace a name one at a time: under a flock on the folder, or,
-    // where the file system has no flock, under a lock of the POSIX kind on
-    // a file kept beside the lock for that (a folder cannot take one).
-    // Anyone who may read the folder can hold its lock; held past the
-    // deadline it only means that this save goes on unlocked.
-    int turnsFile = -1;
-    const auto result = [folderFd, &turnsFile](Replacement replacement) {
-        if (turnsFile >= 0) {
-            ::close(turnsFile);
-        }
-        ::close(folderFd);
-        return replacement;
-    };
-    for (;;) {
-        if (::flock(folderFd, LOCK_EX | LOCK_NB) == 0) {
-            break;
-        }
-        if (errno != EWOULDBLOCK && errno != EINTR) {
-            turnsFile = OpenTurnsFile(name + ".turns", table, mode);
-            bool posixTurns = true;
-            if (turnsFile < 0 || WaitForLock(turnsFile, posixTurns, giveUp) != Attempt::Got) {
-                return result(Replacement::Impossible);
-            }
-            break;
-        }
-        if (Clock::now() >= giveUp) {
-            return result(Replacement::Impossible);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    // What the games take turns on serves as the table's lock too.
-    const auto lockTheFolder = [folderFd, turnsFile, &lockFd] {
-        if (turnsFile >= 0) {
-            ::close(folderFd);
-            lockFd = turnsFile;
-        } else {
-            lockFd = folderFd;
-        }
-        return Replacement::Done;
-    };
-    struct stat now {};
-    if (::lstat(name.c_str(), &now) != 0 || !SameFile(now, found)) {
-        return result(Replacement::TryAgain); // another game replaced it first
-    }
-    if (S_ISDIR(found.st_mode)) {
-        // A folder that holds anything is not removed.
-        return ::rmdir(name.c_str()) == 0 ? result(Replacement::TryAgain) : lockTheFolder();
-    }
-    const std::string fresh = TemporaryNameOf(name);
-    const int fd = OpenTemporaryFile(fresh, 0600);
+    const int fd = ::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return lockTheFolder();
+        return false;
     }
-    // Nobody else knows the new file yet, so its lock is free. It gets its
-    // group and mode before its name, so that no game finds it unusable.
-    struct stat made {};
-    if (::fstat(fd, &made) != 0 || TryLock(fd, posix) != Attempt::Got) {
-        ::close(fd);
-        ::unlink(fresh.c_str());
-        return lockTheFolder();
+    std::array<char, 300> text{};
+    const ssize_t got = ::read(fd, text.data(), text.size() - 1);
+    ::close(fd);
+    std::array<char, 257> host{};
+    long pid = 0;
+    if (got <= 0 || std::sscanf(text.data(), "%256s %ld", host.data(), &pid) != 2 || pid <= 0 ||
+        HostName() != host.data()) {
+        return false;
     }
-    ShareWithWriters(fd, made, table, mode);
-    if (::rename(fresh.c_str(), name.c_str()) != 0) {
-        ::close(fd);
-        ::unlink(fresh.c_str());
-        return lockTheFolder();
-    }
-    lockFd = fd;
-    return result(Replacement::Done);
+    return pid == ::getpid() || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
 }
 
 } // namespace
 
 TableLock::~TableLock() {
-    if (fd_ >= 0) {
-        ::close(fd_); // lets the lock go
-    }
+    Release();
 }
 
 TableLock::Result TableLock::Acquire(const fs::path& table) {
-    const std::string name = table.string() + ".lock";
-    const mode_t mode = LockModeFor(table);
-    const auto giveUp = Clock::now() + std::chrono::seconds(5);
-    bool posix = false;
-    // Each round ends, or finds the name changed by another game meanwhile;
-    // a name that keeps changing is given up on.
-    for (int round = 0; round < 20 && fd_ < 0; ++round) {
-        // What stands at the name, held without opening it (a link itself,
-        // a pipe, another user's file): the thing looked at stays the thing
-        // that is then used or replaced.
-        const int pin = ::open(name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+    Release();
+    table_ = table;
+    name_ = table.string() + ".lock";
+    mode_ = LockModeFor(table);
+    kernel_ = true;
+    error_ = 0;
+    problem_.clear();
+    giveUp_ = Clock::now() + Patience;
+    for (;;) {
+        // What stands at the name is held without opening it (a link itself,
+        // a pipe, another user's file), so that it cannot be removed and its
+        // number given to a new file while this game decides about it.
+        Step step = Step::Failed;
+        const int pin = ::open(name_.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
         if (pin < 0) {
-            if (errno != ENOENT) {
-                return Result::Unlocked;
-            }
-            const int made =
-                ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-            if (made < 0 && errno != EEXIST) {
-                return Result::Unlocked; // e.g. a folder that may not be written
-            }
-            if (made >= 0) {
-                ::fchmod(made, mode); // the creation mask may have taken bits away
-                ::close(made);
-            }
-            continue;
-        }
-        struct stat found {};
-        if (::fstat(pin, &found) != 0) {
-            ::close(pin);
-            return Result::Unlocked;
-        }
-        int fd = -1;
-        if (UsableLockFile(found, mode)) {
-            fd = ::open(name.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-            struct stat opened {};
-            if (fd >= 0 && (::fstat(fd, &opened) != 0 || !SameFile(opened, found))) {
-                ::close(fd);
-                ::close(pin);
-                continue; // changed since it was looked at
-            }
-            if (fd < 0 && errno != EACCES) {
-                ::close(pin);
-                return Result::Unlocked;
-            }
-        }
-        if (fd < 0) {
-            const Replacement replaced =
-                ReplaceLockName(name, found, table, mode, giveUp, posix, fd_);
-            ::close(pin);
-            if (replaced == Replacement::Impossible) {
-                return Result::Unlocked;
-            }
-            continue;
-        }
-        ::close(pin);
-        const Attempt attempt = WaitForLock(fd, posix, giveUp);
-        if (attempt != Attempt::Got) {
-            ::close(fd);
-            return attempt == Attempt::HeldByAnother ? Result::Busy : Result::Unlocked;
-        }
-        // While this game waited, another may have replaced the name: then
-        // the file now at the name is the lock.
-        struct stat named {};
-        if (::lstat(name.c_str(), &named) == 0 && SameFile(named, found)) {
-            fd_ = fd;
-            ShareWithWriters(fd_, found, table, mode);
+            step = errno == ENOENT ? Publish(name_, true, fd_) : Fail(errno);
         } else {
-            ::close(fd);
+            struct stat found {};
+            step = ::fstat(pin, &found) == 0 ? Use(found) : Fail(errno);
+            ::close(pin);
+        }
+        switch (step) {
+        case Step::Held:
+            // While a game holds the lock no other game writes the table, so
+            // old temporary files are ones that a killed game left.
+            RemoveStaleTemporaries(table);
+            RemoveStaleTemporaries(name_);
+            RemoveStaleTemporaries(name_ + ".clearing");
+            return Result::Held;
+        case Step::Busy:
+            return Result::Busy;
+        case Step::Failed:
+            return Result::Failed;
+        case Step::Again:
+        case Step::Wait:
+            if (Clock::now() >= giveUp_) {
+                return Result::Busy;
+            }
+            if (step == Step::Wait) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+            break;
         }
     }
-    if (fd_ < 0) {
-        return Result::Unlocked;
+}
+
+TableLock::Step TableLock::Use(const struct stat& found) {
+    if (!S_ISREG(found.st_mode) || (kernel_ && SomeMayOnlyRead(found.st_mode))) {
+        return Clear(found); // nothing a game locks
     }
-    // While a game holds the lock no other game that locks writes the
-    // table, so old temporary files are ones that a killed game left.
-    RemoveStaleTemporaries(table);
-    RemoveStaleTemporaries(name);
-    return Result::Held;
+    if (!kernel_) {
+        return LeftBehind(name_) ? Clear(found) : Step::Wait;
+    }
+    const int fd = ::open(name_.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat opened {};
+    if (fd < 0 || ::fstat(fd, &opened) != 0) {
+        const int error = errno;
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        // Another user's lock file that this user may not open is told:
+        // its owner's games may be holding it.
+        return StillAt(name_, found) ? Fail(error) : Step::Again;
+    }
+    if (!SameFile(opened, found)) {
+        ::close(fd);
+        return Step::Again;
+    }
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        if (error != EWOULDBLOCK && error != EINTR) {
+            ::close(fd);
+            if (NoKernelLocks(error)) {
+                kernel_ = false;
+                return Step::Again;
+            }
+            return Fail(error);
+        }
+        if (Clock::now() >= giveUp_) {
+            ::close(fd);
+            return Step::Busy;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    // While this game waited, the game before it may have removed the file
+    // (a failed first save takes its folder away): a lock on a file no
+    // longer at the name keeps nobody out.
+    if (!StillAt(name_, found)) {
+        ::close(fd);
+        return Step::Again;
+    }
+    ShareWithWriters(fd, found, table_, mode_);
+    fd_ = fd;
+    return Step::Held;
+}
+
+TableLock::Step TableLock::Publish(const std::string& path, bool lock, int& fd) {
+    const std::string temporary = TemporaryNameOf(path);
+    const int made = NewFile(OpenTemporaryFile(temporary, 0600), lock);
+    if (made < 0) {
+        return Fail(errno); // ENOENT: the folder is gone
+    }
+    // A link to the finished file takes the name only where nothing stands.
+    const bool linked = ::link(temporary.c_str(), path.c_str()) == 0;
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    if (linked) {
+        fd = made;
+        return Step::Held;
+    }
+    ::close(made);
+    if (error == EPERM || error == EOPNOTSUPP) {
+        // A file system without hard links: the file is made at the name.
+        // Such file systems give every file the same mode, so nobody sees
+        // this one with another.
+        fd = NewFile(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600),
+                     lock);
+        return fd >= 0 ? Step::Held : errno == EEXIST ? Step::Again : Fail(errno);
+    }
+    return error == EEXIST ? Step::Again : Fail(error);
+}
+
+TableLock::Step TableLock::Clear(const struct stat& found) {
+    // Games clear one at a time, each while it has made "<name>.clearing"
+    // (the one made by a game killed meanwhile is cleared itself), and only
+    // while the name still holds what they found: one that removed a lock
+    // put there by another game meanwhile would let two games write at once.
+    const std::string clearing = name_ + ".clearing";
+    int fd = -1;
+    const Step step = Publish(clearing, false, fd);
+    if (step == Step::Again) {
+        if (LeftBehind(clearing)) {
+            ::unlink(clearing.c_str());
+        }
+        return Step::Wait;
+    }
+    if (step != Step::Held) {
+        return step;
+    }
+    Step result = Step::Again;
+    if (StillAt(name_, found) &&
+        (S_ISDIR(found.st_mode) ? ::rmdir(name_.c_str()) : ::unlink(name_.c_str())) != 0) {
+        // A folder that holds files, another user's file in a folder where
+        // only owners may remove files.
+        result = Fail(errno, name_ + " is not a lock file and could not be removed");
+    }
+    ::unlink(clearing.c_str());
+    ::close(fd);
+    return result;
+}
+
+// Makes the new file `fd` ready to take its name: it names its holder, has
+// the table's group and writers, and where `lock` is asked, it is locked if
+// the file system has kernel locks (nobody else knows the file yet, so its
+// lock is free). Returns `fd`, or -1 with errno set and the file closed.
+int TableLock::NewFile(int fd, bool lock) {
+    if (fd < 0) {
+        return -1;
+    }
+    if (lock && kernel_ && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (!NoKernelLocks(errno)) {
+            const int error = errno;
+            ::close(fd);
+            errno = error;
+            return -1;
+        }
+        kernel_ = false;
+    }
+    // Where it cannot be written, the file is judged by its age alone.
+    const std::string holder = HostName() + " " + std::to_string(::getpid()) + "\n";
+    (void)WriteAll(fd, reinterpret_cast<const unsigned char*>(holder.data()), holder.size());
+    struct stat made {};
+    if (::fstat(fd, &made) == 0) {
+        ShareWithWriters(fd, made, table_, mode_);
+    }
+    return fd;
+}
+
+TableLock::Step TableLock::Fail(int error, const std::string& problem) {
+    error_ = error;
+    problem_ =
+        problem.empty() ? ErrorText(error) + ": " + name_ : problem + " (" + ErrorText(error) + ")";
+    return Step::Failed;
+}
+
+bool TableLock::HoldsTheName() const {
+    struct stat mine {};
+    return ::fstat(fd_, &mine) == 0 && StillAt(name_, mine);
+}
+
+void TableLock::Release() {
+    if (fd_ < 0) {
+        return;
+    }
+    // Without kernel locks, the file's being there is the lock.
+    if (!kernel_ && HoldsTheName()) {
+        ::unlink(name_.c_str());
+    }
+    ::close(fd_); // lets a kernel lock go
+    fd_ = -1;
+}
+
+void TableLock::Discard() {
+    if (fd_ >= 0 && HoldsTheName()) {
+        ::unlink(name_.c_str());
+    }
+    Release();
 }
 
 } // namespace game

@@ -1,20 +1,24 @@
 // An advisory lock on one top-score table, held from before its read until
 // after its write, so that games in other processes sharing the table (two
 // sessions, a home shared between machines) take turns and lose no score.
-// The lock is the file "<table>.lock" beside the table, which stays there.
-// Plain C++ over the system's file and lock calls.
+// The lock is the file "<table>.lock" beside the table. Plain C++ over the
+// system's file and lock calls.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
+#include <string>
+
+#include <sys/stat.h>
 
 namespace game {
 
 class TableLock {
 public:
     enum class Result {
-        Held,     // the lock is this game's until the object goes
-        Busy,     // another game held it for several seconds
-        Unlocked, // no lock can be had here: the caller must check its own work
+        Held,   // the lock is this game's until the object goes
+        Busy,   // another game held it for several seconds
+        Failed, // it could not be taken: Error() and Problem() tell why
     };
 
     TableLock() = default;
@@ -23,20 +27,57 @@ public:
     ~TableLock();
 
     // `table` is the table's file with its links followed. Waits a few
-    // seconds at most for another game to finish. Whatever stands at the
-    // lock's name that is not a usable lock file (a pipe, a folder, a link,
-    // another user's file, one that more users may open than may write the
-    // table) is replaced by a lock file of this user's; where it cannot be
-    // replaced, the games take turns on the table's folder instead. A file
-    // system without `flock` gets a lock of the other kind the system has,
-    // and a file "<table>.lock.turns" stands in for the folder.
-    // Unlocked only where no lock works: a folder the user may not write, a
-    // file system without locks, a folder lock held past the deadline by
-    // somebody who may merely read the folder.
+    // seconds at most for another game to finish.
+    //
+    // The lock file is only ever put at its name whole (its group, mode and
+    // holder already given) and without replacing anything, and a lock is
+    // this game's only once the file it locked is still the one at the name.
+    // It is kept for later games, and may be opened by its owner and by
+    // whoever else may write the table. What stands at the name that no game
+    // would lock (a pipe, a link, an empty folder, a file that somebody may
+    // only read, as earlier versions made them) is removed first. A file
+    // system without kernel locks has games take turns on the lock file's
+    // being there instead: it is made for the save and removed after it, and
+    // one whose holder is gone is removed.
+    //
+    // Failed with ENOENT when the table's folder is gone; with any other
+    // error (another user's lock file that this user may not open, a folder
+    // holding files at the name, no file descriptor left) the caller must
+    // not write the table.
     Result Acquire(const std::filesystem::path& table);
 
+    // Whether the lock held is a kernel lock. Without one, a game stopped
+    // for over a minute may lose the lock: the caller checks its own work.
+    bool KernelLock() const { return kernel_; }
+
+    int Error() const { return error_; }
+    // The error with the name it concerns, for a message.
+    const std::string& Problem() const { return problem_; }
+
+    // Removes the lock file while it is still held, then lets it go: for a
+    // save that takes away the folder it made. Games waiting on the file
+    // find it gone once they have it, and start again.
+    void Discard();
+
 private:
+    enum class Step { Held, Again, Wait, Busy, Failed };
+
+    Step Use(const struct stat& found);
+    Step Publish(const std::string& path, bool lock, int& fd);
+    Step Clear(const struct stat& found);
+    int NewFile(int fd, bool lock);
+    Step Fail(int error, const std::string& problem = "");
+    bool HoldsTheName() const;
+    void Release();
+
+    std::filesystem::path table_;
+    mode_t mode_ = 0600;
+    std::string name_;
     int fd_ = -1;
+    bool kernel_ = true;
+    int error_ = 0;
+    std::string problem_;
+    std::chrono::steady_clock::time_point giveUp_;
 };
 
 } // namespace game

@@ -128,8 +128,8 @@ bool MayHoldATable(const fs::path& file) {
 
 const char* const TableBusy = "Another game kept the top-score table busy for too long";
 
-// Whether the table on disk holds `record` at `place`: where games could not
-// take turns, the check that no other game's save replaced this one's.
+// Whether the table on disk holds `record` at `place`: without kernel locks,
+// the last check that no other game's save replaced this one's.
 bool HoldsRecordAt(const std::string& fileName, int place, const ScoreRecord& record) {
     const TopScoreTable table = ReadTopScoreTable(fileName);
     const ScoreRecord& stored = table.Places[static_cast<std::size_t>(place - 1)];
@@ -143,11 +143,72 @@ bool HoldsRecordAt(const std::string& fileName, int place, const ScoreRecord& re
 // goes only while this game holds it: a game waiting on it finds it gone
 // once it has the lock and starts again, but one holding it would be left
 // with a lock that nobody else sees.
-void RemoveFolderMadeForNothing(const fs::path& folder, const fs::path& file, bool lockHeld) {
-    if (lockHeld) {
-        ::unlink((file.string() + ".lock").c_str());
-    }
+void RemoveFolderMadeForNothing(const fs::path& folder, TableLock& lock) {
+    lock.Discard();
     ::rmdir(folder.c_str());
+}
+
+// Writes a full table to `file`, which is no link: the caller followed them.
+std::string SaveTable(const fs::path& file, const TopScorePlacesArray& places) {
+    std::array<unsigned char, TopScoreFileBytes> bytes{};
+    for (int i = 0; i < TopScorePlaces; ++i) {
+        const auto record = EncodeScoreRecord(places[i]);
+        std::copy(record.begin(), record.end(), bytes.begin() + i * ScoreRecordBytes);
+    }
+    PutInt32(bytes.data() + TrailerOffset, 1);
+    // The rename below would replace a table that its owner protected.
+    if (::access(file.c_str(), W_OK) != 0 && errno != ENOENT) {
+        return "The top-score file may not be written (" + ErrorText(errno) +
+               "); it was left as it is. ";
+    }
+    const int error =
+        ReplaceFile(file, [&bytes](int fd) { return WriteAll(fd, bytes.data(), bytes.size()); });
+    if (error != 0) {
+        return "The top-score table could not be saved (" + ErrorText(error) + "). ";
+    }
+    return "";
+}
+
+// Makes the table's folder where it is missing, follows the table's links
+// once and takes the lock beside the file they lead to: the save reads and
+// writes that file, whatever becomes of the links meanwhile. Returns what
+// kept the lock from being taken, as the start of a message, or the empty
+// text.
+std::string LockForSave(const std::string& fileName, TableLock& lock, fs::path& file,
+                        bool& madeFolder) {
+    const fs::path folder = fs::path(fileName).parent_path();
+    file = fileName;
+    // A folder that another game's failed first save took away again while
+    // this game waited for the lock is made anew.
+    for (int attempt = 1;; ++attempt) {
+        std::error_code ec;
+        struct stat s {};
+        if (::lstat(folder.c_str(), &s) != 0 && errno == ENOENT) {
+            madeFolder = fs::create_directories(folder, ec) || madeFolder;
+            if (ec) {
+                return "The folder for the top scores could not be created (" + ec.message() +
+                       "). ";
+            }
+        }
+        const fs::path followed = FollowLinks(fileName, ec);
+        if (ec) {
+            return "The top-score table could not be saved (" + ec.message() + "). ";
+        }
+        file = followed;
+        if (!MayHoldATable(file)) {
+            return "The top-score file is not a plain file. ";
+        }
+        switch (lock.Acquire(file)) {
+        case TableLock::Result::Held:
+            return "";
+        case TableLock::Result::Busy:
+            return std::string(TableBusy) + "; the score could not be saved. ";
+        case TableLock::Result::Failed:
+            if (lock.Error() != ENOENT || attempt == 3) {
+                return "The top-score table could not be saved (" + lock.Problem() + "). ";
+            }
+        }
+    }
 }
 
 } // namespace
@@ -326,31 +387,13 @@ std::string WriteTopScoreTable(const std::string& fileName, const TopScorePlaces
             return "The folder for the top scores could not be created (" + ec.message() + "). ";
         }
     }
-
-    std::array<unsigned char, TopScoreFileBytes> bytes{};
-    for (int i = 0; i < TopScorePlaces; ++i) {
-        const auto record = EncodeScoreRecord(places[i]);
-        std::copy(record.begin(), record.end(), bytes.begin() + i * ScoreRecordBytes);
-    }
-    PutInt32(bytes.data() + TrailerOffset, 1);
-
     // A table the player linked elsewhere is written where the link points,
     // and the link stays.
     const fs::path file = FollowLinks(target, ec);
     if (ec) {
         return "The top-score table could not be saved (" + ec.message() + "). ";
     }
-    // The rename below would replace a table that its owner protected.
-    if (::access(file.c_str(), W_OK) != 0 && errno != ENOENT) {
-        return "The top-score file may not be written (" + ErrorText(errno) +
-               "); it was left as it is. ";
-    }
-    const int error =
-        ReplaceFile(file, [&bytes](int fd) { return WriteAll(fd, bytes.data(), bytes.size()); });
-    if (error != 0) {
-        return "The top-score table could not be saved (" + ErrorText(error) + "). ";
-    }
-    return "";
+    return SaveTable(file, places);
 }
 
 TopScoreFilePresence FindTopScoreFile(const std::string& fileName) {
@@ -379,8 +422,13 @@ std::string DeleteTopScoreTable(const std::string& fileName) {
     // Under the lock, so that a game saving at this moment cannot bring the
     // cleared places back.
     TableLock lock;
-    if (lock.Acquire(file) == TableLock::Result::Busy) {
+    switch (lock.Acquire(file)) {
+    case TableLock::Result::Held:
+        break;
+    case TableLock::Result::Busy:
         return std::string(TableBusy) + "; it could not be deleted. ";
+    case TableLock::Result::Failed:
+        return "The top-score table could not be deleted (" + lock.Problem() + "). ";
     }
     if (::lstat(file.c_str(), &s) == 0 && !S_ISREG(s.st_mode)) {
         return "The top-score file is not a plain file and could not be deleted. ";
@@ -401,26 +449,12 @@ std::string TopScoreReadMessage(const TopScoreTable& table, const std::string& f
 
 TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord& record) {
     TopScoreEntry entry;
-    // The folder first, so that the first game can take the lock too; a
-    // folder that cannot be made is told when the table is written.
-    const fs::path folder = fs::path(fileName).parent_path();
-    std::error_code ec;
-    struct stat s {};
-    const bool madeFolder =
-        ::lstat(folder.c_str(), &s) != 0 && errno == ENOENT && fs::create_directories(folder, ec);
-    const fs::path file = FollowLinks(fileName, ec);
     TableLock lock;
-    TableLock::Result locked = TableLock::Result::Unlocked;
-    if (!ec && MayHoldATable(file)) {
-        locked = lock.Acquire(file);
-    }
-    if (locked == TableLock::Result::Busy) {
-        entry.Outcome = TopScoreOutcome::NotSaved;
-        entry.Message =
-            std::string(TableBusy) + "; the score could not be saved. Cannot save " + fileName;
-        return entry;
-    }
-    TopScoreTable table = ReadTopScoreTable(fileName);
+    fs::path file;
+    bool madeFolder = false;
+    const std::string notLocked = LockForSave(fileName, lock, file, madeFolder);
+    // Read even without the lock: a score that takes no place needs no save.
+    TopScoreTable table = ReadTopScoreTable(file.string());
     if (table.State == TopScoreFileState::Unreadable) {
         // Its places are unknown: nothing is compared, and writing would lose them.
         entry.Outcome = TopScoreOutcome::TableUnreadable;
@@ -429,9 +463,14 @@ TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord
     }
     const int place = InsertTopScore(table.Places, record);
     if (place != -1 || table.State != TopScoreFileState::Clean) {
-        std::string failure = WriteTopScoreTable(fileName, table.Places);
-        if (failure.empty() && place != -1 && locked != TableLock::Result::Held &&
-            !HoldsRecordAt(fileName, place, record)) {
+        std::string failure = notLocked;
+        if (failure.empty()) {
+            failure = SaveTable(file, table.Places);
+        }
+        // Without kernel locks, a game stopped for a minute may have lost its
+        // turn: the table read back must hold the score at its place.
+        if (failure.empty() && place != -1 && !lock.KernelLock() &&
+            !HoldsRecordAt(file.string(), place, record)) {
             failure = "The top-score table could not be saved (another game wrote it at the "
                       "same moment). ";
         }
@@ -440,7 +479,7 @@ TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord
             entry.Outcome = place != -1 ? TopScoreOutcome::NotSaved : TopScoreOutcome::Compared;
             entry.Message = table.Problem + failure + "Cannot save " + fileName;
             if (madeFolder) {
-                RemoveFolderMadeForNothing(folder, file, locked == TableLock::Result::Held);
+                RemoveFolderMadeForNothing(fs::path(fileName).parent_path(), lock);
             }
             return entry;
         }

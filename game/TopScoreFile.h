@@ -104,13 +104,14 @@ struct TopScoreEntry {
 
 // The insertion of a finished game: reads the table, inserts the record and
 // writes the table back when it changed or the file needed repair, all under
-// an advisory lock beside the table ("scoresN.dat.lock"), so that games in
-// other processes sharing the folder take turns. A lock that another game
-// holds for more than a few seconds, like any failure to write, leaves the
-// score without a place. An unreadable file is left untouched. A place is
-// reported only once the table holding it has been saved; where no lock can
-// be had at all, only once the saved table has been read back holding it.
-// A save that fails leaves no scores folder that it made itself.
+// the table's lock (see TableLock.h), so that games in other processes
+// sharing the folder take turns. The table's links are followed once: the
+// file locked is the file read and written. A lock that another game holds
+// for more than a few seconds, or that cannot be taken, like any failure to
+// write, leaves the score without a place. An unreadable file is left
+// untouched. A place is reported only once the table holding it has been
+// saved; without kernel locks, only once the saved table has been read back
+// holding it. A save that fails leaves no scores folder that it made itself.
 TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord& record);
 
 } // namespace game

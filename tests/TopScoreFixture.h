@@ -62,13 +62,12 @@ inline std::vector<int> ScoresIn(const TopScorePlacesArray& places) {
     return scores;
 }
 
-// The names in a folder, sorted; the tables' lock files (and the files games
-// take turns on where a folder cannot be locked) are left out.
+// The names in a folder, sorted; the tables' lock files are left out.
 inline std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
-        if (!name.ends_with(".lock") && !name.ends_with(".lock.turns")) {
+        if (!name.ends_with(".lock")) {
             names.push_back(name);
         }
     }

@@ -13,15 +13,18 @@
 
 namespace testing_support {
 
-bool FlockFails = false;
+bool NoLocks = false;
 bool NoReplaceUnsupported = false;
-bool PosixLocksFail = false;
 std::function<void(const char* to)> AfterNextRename;
+std::function<void(const char* call)> BeforeCall;
 
 } // namespace testing_support
 
 extern "C" int flock(int fd, int operation) noexcept {
-    if (testing_support::FlockFails) {
+    if (const auto hook = testing_support::BeforeCall) { // a hook may clear itself
+        hook("flock");
+    }
+    if (testing_support::NoLocks) {
         errno = ENOLCK;
         return -1;
     }
@@ -35,11 +38,18 @@ extern "C" int fcntl(int fd, int command, ...) {
     va_end(rest);
     const bool lock = command == F_SETLK || command == F_SETLKW || command == F_OFD_SETLK ||
                       command == F_OFD_SETLKW;
-    if (testing_support::PosixLocksFail && lock) {
+    if (testing_support::NoLocks && lock) {
         errno = ENOLCK;
         return -1;
     }
     return static_cast<int>(::syscall(SYS_fcntl, fd, command, argument));
+}
+
+extern "C" int fchmod(int fd, mode_t mode) noexcept {
+    if (const auto hook = testing_support::BeforeCall) {
+        hook("fchmod");
+    }
+    return static_cast<int>(::syscall(SYS_fchmod, fd, mode));
 }
 
 extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const char* to,

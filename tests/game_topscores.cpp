@@ -360,6 +360,20 @@ TEST(TopScoreFailures, WriteProtectedTableInAWritableFolderIsKept) {
     EXPECT_EQ(std::filesystem::status(f.file).permissions(), std::filesystem::perms::owner_read);
 }
 
+TEST(TopScoreFailures, ALockFileThePlayerMayNotOpenIsToldAndKept) {
+    SKIP_AS_ROOT();
+    Finished f;
+    f.Store({300, 200});
+    // Whoever may open it may be holding it: it is never replaced.
+    const std::string lock = f.file + ".lock";
+    WriteBytes(lock, {});
+    std::filesystem::permissions(lock, std::filesystem::perms::none);
+    ExpectNotSaved(f);
+    EXPECT_NE(f.t.host.messages[0].text.find("(Permission denied: " + lock + ")"),
+              std::string::npos);
+    EXPECT_EQ(std::filesystem::status(lock).permissions(), std::filesystem::perms::none);
+}
+
 TEST(TopScoreFailures, TableWithoutAnyPermission) {
     SKIP_AS_ROOT();
     Finished f;

@@ -6,6 +6,7 @@
 #include "game/TopScoreAdoption.h"
 
 #include <functional>
+#include <string_view>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -155,8 +156,7 @@ TEST(TopScoreAdoption, WhereRenamingCannotRefuseToReplaceTheTablesAreStillCopied
 struct LockNameCase {
     const char* name;
     std::function<void(const fs::path& lock)> plant;
-    bool flockFails = false;
-    bool asAnotherUser = false; // the writers run as user nobody
+    bool noLocks = false; // neither flock() nor fcntl() locks work
 };
 
 void PrintTo(const LockNameCase& lockName, std::ostream* out) {
@@ -173,23 +173,15 @@ TEST_P(TopScoreTakingTurns, GamesInOtherProcessesLoseNoScore) {
     constexpr int Writers = 4;
     constexpr int ScoresEach = 5;
     constexpr int Rounds = 10;
-    constexpr uid_t Nobody = 65534;
-    if (lockName.asAnotherUser && !RunAsRoot()) {
-        GTEST_SKIP() << "files of two other users can be made only by root";
-    }
     TempFolder folder;
     const std::string file = TopScoreFileName(folder.appPath(), 1);
     const fs::path lock = file + ".lock";
     fs::create_directories(fs::path(file).parent_path());
-    if (lockName.asAnotherUser) {
-        ASSERT_EQ(::chown(folder.path().c_str(), Nobody, Nobody), 0);
-        ASSERT_EQ(::chown(fs::path(file).parent_path().c_str(), Nobody, Nobody), 0);
-    }
     std::vector<int> all;
     for (int score = 100; score < 100 + Writers * ScoresEach; ++score) {
         all.insert(all.begin(), score);
     }
-    testing_support::FlockFails = lockName.flockFails;
+    testing_support::NoLocks = lockName.noLocks;
     for (int round = 0; round < Rounds; ++round) {
         ASSERT_EQ(DeleteTopScoreTable(file), "");
         fs::remove_all(lock);
@@ -202,9 +194,6 @@ TEST_P(TopScoreTakingTurns, GamesInOtherProcessesLoseNoScore) {
             ASSERT_GE(pid, 0);
             if (pid == 0) {
                 ::close(start[1]);
-                if (lockName.asAnotherUser && (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)) {
-                    ::_exit(100);
-                }
                 char go;
                 (void)!::read(start[0], &go, 1); // returns when the parent closes its end
                 int unplaced = 0;
@@ -228,8 +217,22 @@ TEST_P(TopScoreTakingTurns, GamesInOtherProcessesLoseNoScore) {
         }
         ASSERT_EQ(ScoresIn(ReadTopScoreTable(file).Places), all) << "round " << round;
     }
-    testing_support::FlockFails = false;
+    testing_support::NoLocks = false;
     EXPECT_EQ(FilesIn(folder.path() / "scores"), (std::vector<std::string>{"scores1.dat"}));
+}
+
+// A lock file that names this machine and a process that is gone, as a game
+// killed while it saved leaves it where there are no kernel locks.
+void PlantLockOfAKilledGame(const fs::path& lock) {
+    const pid_t gone = ::fork();
+    if (gone == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(gone, nullptr, 0);
+    char host[256] = {};
+    ::gethostname(host, sizeof host - 1);
+    const std::string holder = std::string(host) + " " + std::to_string(gone) + "\n";
+    WriteBytes(lock, Bytes(holder.begin(), holder.end()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -244,27 +247,29 @@ INSTANTIATE_TEST_SUITE_P(
                          WriteBytes(lock.parent_path() / "target.lock", {});
                          fs::create_symlink("target.lock", lock);
                      }},
-        LockNameCase{"FolderHoldingAFile",
-                     [](const fs::path& lock) { WriteBytes(lock / "kept", {'k'}); }},
+        LockNameCase{"EmptyFolder", [](const fs::path& lock) { fs::create_directory(lock); }},
         LockNameCase{"FileAnyoneMayRead",
                      [](const fs::path& lock) {
                          WriteBytes(lock, {});
                          fs::permissions(lock, fs::perms::owner_read | fs::perms::owner_write |
                                                    fs::perms::group_read | fs::perms::others_read);
                      }},
-        LockNameCase{"NothingAndNoFlock", [](const fs::path&) {}, true},
-        LockNameCase{"PipeAndNoFlock", [](const fs::path& lock) { ::mkfifo(lock.c_str(), 0600); },
+        LockNameCase{"NothingAndNoLocks", [](const fs::path&) {}, true},
+        LockNameCase{"PipeAndNoLocks", [](const fs::path& lock) { ::mkfifo(lock.c_str(), 0600); },
                      true},
-        LockNameCase{"FolderHoldingAFileAndNoFlock",
-                     [](const fs::path& lock) { WriteBytes(lock / "kept", {'k'}); }, true},
-        LockNameCase{"AnotherUsersPrivateFile",
-                     [](const fs::path& lock) {
-                         WriteBytes(lock, {});
-                         ::chown(lock.c_str(), 4242, 4242);
-                         fs::permissions(lock, fs::perms::owner_read | fs::perms::owner_write);
-                     },
-                     false, true}),
+        LockNameCase{"LockOfAKilledGameAndNoLocks", PlantLockOfAKilledGame, true}),
     [](const ::testing::TestParamInfo<LockNameCase>& info) { return info.param.name; });
+
+// Whether another game would find the table's lock taken now.
+bool LockIsTaken(const std::string& table) {
+    const int fd = ::open((table + ".lock").c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    const bool taken = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return taken;
+}
 
 TEST(TopScoreSharing, ALockOnlyTheTablesWritersMayOpen) {
     Finished f;
@@ -274,16 +279,115 @@ TEST(TopScoreSharing, ALockOnlyTheTablesWritersMayOpen) {
     EXPECT_EQ(PermissionsOf(lock), fs::perms::owner_read | fs::perms::owner_write)
         << "the table's readers may not open it";
     // A lock file that everybody may read, as an earlier version left it,
-    // held by somebody who opened it for reading: the score is saved all the
-    // same, and the lock file is one that only the table's writers may open.
+    // held by somebody who opened it for reading, who also holds a lock on
+    // the scores folder: the score is saved all the same, under a lock file
+    // that only the table's writers may open.
     ASSERT_EQ(::chmod(lock.c_str(), 0644), 0);
     const int reader = ::open(lock.c_str(), O_RDONLY);
     ASSERT_GE(reader, 0);
     ASSERT_EQ(::flock(reader, LOCK_EX), 0);
+    const int folderReader = ::open(lock.parent_path().c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(folderReader, 0);
+    ASSERT_EQ(::flock(folderReader, LOCK_EX), 0);
+    bool takenWhileWritten = false;
+    testing_support::AfterNextRename = [&](const char*) {
+        takenWhileWritten = LockIsTaken(f.file);
+    };
     EXPECT_EQ(f.Enter(225), 3);
+    EXPECT_TRUE(takenWhileWritten);
     EXPECT_TRUE(f.t.host.messages.empty());
     EXPECT_EQ(PermissionsOf(lock), fs::perms::owner_read | fs::perms::owner_write);
+    ::close(folderReader);
     ::close(reader);
+}
+
+TEST(TopScoreSharing, ANewLockFileIsSeenOnlyWithTheModeItKeeps) {
+    // A player whose new files only the owner may write, and a table the
+    // group may write: another game that saw the lock file with a mode that
+    // keeps the group out would take it for one to replace.
+    const mode_t mask = ::umask(022);
+    Finished f;
+    f.Store({300});
+    ASSERT_EQ(::chmod(f.file.c_str(), 0664), 0);
+    const std::string lock = f.file + ".lock";
+    std::vector<mode_t> seen;
+    testing_support::BeforeCall = [&](const char*) {
+        struct stat s {};
+        if (::lstat(lock.c_str(), &s) == 0) {
+            seen.push_back(s.st_mode & 07777);
+        }
+    };
+    EXPECT_EQ(f.Enter(250), 2);
+    testing_support::BeforeCall = nullptr;
+    ::umask(mask);
+    EXPECT_EQ(seen, std::vector<mode_t>(seen.size(), 0660));
+    EXPECT_EQ(PermissionsOf(lock), fs::perms::owner_read | fs::perms::owner_write |
+                                       fs::perms::group_read | fs::perms::group_write);
+}
+
+TEST(TopScoreSharing, ALockOnAFileRemovedMeanwhileIsTakenAgain) {
+    // The game before this one made the scores folder and the lock file, and
+    // its save failed: while this game waited on the lock, it took both away.
+    Finished f;
+    const fs::path lock = f.file + ".lock";
+    fs::create_directories(lock.parent_path());
+    WriteBytes(lock, {});
+    ASSERT_EQ(::chmod(lock.c_str(), 0600), 0);
+    testing_support::BeforeCall = [&](const char* call) {
+        if (std::string_view(call) == "flock") {
+            testing_support::BeforeCall = nullptr;
+            fs::remove(lock);
+            fs::remove(lock.parent_path());
+        }
+    };
+    bool takenWhileWritten = false;
+    testing_support::AfterNextRename = [&](const char*) {
+        takenWhileWritten = LockIsTaken(f.file);
+    };
+    EXPECT_EQ(f.Enter(250), 1);
+    EXPECT_TRUE(takenWhileWritten);
+    EXPECT_EQ(f.Stored(), std::vector<int>{250});
+}
+
+TEST(TopScoreSharing, AnErrorAtTheLockEndsTheSaveWithItsCause) {
+    Finished f;
+    f.Store({300, 200});
+    const Bytes before = ReadBytes(f.file);
+    const int held = ::open((f.file + ".lock").c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        // One file descriptor left, so that the lock file cannot be opened
+        // once it has been looked at.
+        const int free = ::open("/dev/null", O_RDONLY);
+        ::close(free);
+        rlimit few{};
+        ::getrlimit(RLIMIT_NOFILE, &few);
+        few.rlim_cur = static_cast<rlim_t>(free) + 1;
+        ::setrlimit(RLIMIT_NOFILE, &few);
+        const TopScoreEntry entry =
+            EnterTopScoreInFile(f.file, MakeScoreRecord("W", 250, "01/01/2026"));
+        const bool told =
+            entry.Message.find("could not be saved (Too many open files") != std::string::npos;
+        ::_exit(entry.Place == -1 && entry.Outcome == TopScoreOutcome::NotSaved && told ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ::close(held);
+    EXPECT_EQ(ReadBytes(f.file), before);
+}
+
+TEST(TopScoreSharing, AFolderHoldingFilesAtTheLockNameIsToldAndKept) {
+    Finished f;
+    f.Store({300, 200});
+    const fs::path kept = fs::path(f.file + ".lock") / "kept";
+    WriteBytes(kept, {'k'});
+    ExpectNotSaved(f);
+    EXPECT_NE(f.t.host.messages[0].text.find("Directory not empty"), std::string::npos);
+    EXPECT_EQ(ReadBytes(kept), Bytes{'k'});
 }
 
 TEST(TopScoreSharing, AGroupsLockStaysTheLockWhenTheTableIsCleared) {
@@ -312,26 +416,22 @@ TEST(TopScoreSharing, AGroupsLockStaysTheLockWhenTheTableIsCleared) {
     EXPECT_EQ(PermissionsOf(lock), groupShared);
 }
 
-TEST(TopScoreSharing, WithoutAnyLockAPlaceIsReportedOnlyWhenTheTableHoldsIt) {
+TEST(TopScoreSharing, WithoutKernelLocksAPlaceIsReportedOnlyWhenTheTableHoldsIt) {
     Finished f;
     f.Store({300, 200});
-    // A pipe at the lock's name, and a file system without locks: it cannot
-    // be replaced under a lock either.
-    ASSERT_EQ(::mkfifo((f.file + ".lock").c_str(), 0600), 0);
-    testing_support::FlockFails = true;
-    testing_support::PosixLocksFail = true;
+    testing_support::NoLocks = true;
     EXPECT_EQ(f.Enter(250), 2);
     // Another game's save lands right after this one's.
     testing_support::AfterNextRename = [&f](const char*) {
         ASSERT_EQ(WriteTopScoreTable(f.file, TableOf({400, 300, 250, 200})), "");
     };
     EXPECT_EQ(f.Enter(350), -1);
-    testing_support::FlockFails = false;
-    testing_support::PosixLocksFail = false;
+    testing_support::NoLocks = false;
     EXPECT_EQ(f.t.prog.NewScoreOutcome, TopScoreOutcome::NotSaved);
     ASSERT_EQ(f.t.host.messages.size(), 1u);
     EXPECT_NE(f.t.host.messages[0].text.find("could not be saved"), std::string::npos);
     EXPECT_EQ(f.Stored(), (std::vector<int>{400, 300, 250, 200}));
+    EXPECT_FALSE(fs::exists(f.file + ".lock")) << "made for the save and removed after it";
 }
 
 TEST(TopScoreSharing, OnlyTemporaryFilesUntouchedForAMinuteAreCleared) {
@@ -405,4 +505,27 @@ TEST(TopScoreSharing, TableThatIsALinkIsWrittenThroughTheLink) {
     EXPECT_TRUE(isLink());
     EXPECT_EQ(ScoresIn(ReadTopScoreTable(shared).Places), (std::vector<int>{50}));
     EXPECT_TRUE(f.t.host.messages.empty());
+}
+
+TEST(TopScoreSharing, ALinkSwitchedDuringASaveLeavesBothTablesWhole) {
+    Finished f;
+    TempFolder elsewhere;
+    const fs::path a = elsewhere.path() / "a.dat";
+    const fs::path b = elsewhere.path() / "b.dat";
+    ASSERT_EQ(WriteTopScoreTable(a, TableOf({300, 100})), "");
+    ASSERT_EQ(WriteTopScoreTable(b, TableOf({900, 800})), "");
+    fs::create_directories(f.folder.path() / "scores");
+    fs::create_symlink(a, f.file);
+    // The player points the table elsewhere while a game saves: the save
+    // goes on with the table it locked.
+    testing_support::BeforeCall = [&](const char* call) {
+        if (std::string_view(call) == "flock") {
+            testing_support::BeforeCall = nullptr;
+            fs::remove(f.file);
+            fs::create_symlink(b, f.file);
+        }
+    };
+    EXPECT_EQ(f.Enter(200), 2);
+    EXPECT_EQ(ScoresIn(ReadTopScoreTable(a).Places), (std::vector<int>{300, 200, 100}));
+    EXPECT_EQ(ScoresIn(ReadTopScoreTable(b).Places), (std::vector<int>{900, 800}));
 }
