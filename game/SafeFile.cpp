@@ -77,7 +77,8 @@ int OpenTemporaryFile(const std::string& name, mode_t mode) {
     return fd;
 }
 
-int ReplaceFile(const fs::path& target, const std::function<bool(int)>& fill) {
+int ReplaceFile(const fs::path& target, const std::function<bool(int)>& fill,
+                const std::function<bool()>& mayReplace) {
     const std::string temporary = TemporaryNameOf(target);
     const int fd = OpenTemporaryFile(temporary, 0666);
     if (fd < 0) {
@@ -99,6 +100,10 @@ int ReplaceFile(const fs::path& target, const std::function<bool(int)>& fill) {
     if (::close(fd) != 0 && ok) {
         ok = false;
         error = errno;
+    }
+    if (ok && mayReplace && !mayReplace()) {
+        ok = false;
+        error = ECANCELED;
     }
     if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
         ok = false;

@@ -41,10 +41,13 @@ int OpenTemporaryFile(const std::string& name, mode_t mode);
 
 // Puts new content in place of `target` (no link: the caller has followed
 // them). `fill` writes the content into the file descriptor it is given and
-// returns false with errno set when it fails. The replaced file's group and
-// mode are kept as far as this user may give them. Returns 0, or the number
-// of the error, in which case `target` is as it was.
-int ReplaceFile(const std::filesystem::path& target, const std::function<bool(int)>& fill);
+// returns false with errno set when it fails. Where `mayReplace` is given, it
+// is asked once the content is safely written, right before `target` is
+// replaced; false returns ECANCELED. The replaced file's group and mode are
+// kept as far as this user may give them. Returns 0, or the number of the
+// error, in which case `target` is as it was.
+int ReplaceFile(const std::filesystem::path& target, const std::function<bool(int)>& fill,
+                const std::function<bool()>& mayReplace = {});
 
 // Whether something a killed process may have left (a temporary file, a
 // folder it was filling) is stale: untouched for a minute. Whatever a live

@@ -73,8 +73,8 @@ bool StillAt(const std::string& name, const struct stat& file) {
 }
 
 // A lock file of this user's takes the table's group and the mode that lets
-// the table's writers open it. It is never narrowed: users who could open it
-// may be waiting on it now.
+// the table's writers open it. It is never narrowed: a game of a user who
+// could open it may be about to, and would be told its save failed.
 void ShareWithWriters(int fd, const struct stat& lockFile, const fs::path& table, mode_t mode) {
     if (lockFile.st_uid != ::geteuid()) {
         return;
@@ -96,36 +96,30 @@ bool NoKernelLocks(int error) {
     return error == ENOLCK || error == EOPNOTSUPP;
 }
 
-std::string HostName() {
-    std::array<char, 256> name{};
-    if (::gethostname(name.data(), name.size() - 1) != 0) {
-        return "";
-    }
-    return name.data();
+// Whether what stands at a lock's name is nothing a game locks: only a plain
+// file that nobody may merely read is a lock file.
+bool NoLockFile(const struct stat& file) {
+    return !S_ISREG(file.st_mode) || SomeMayOnlyRead(file.st_mode);
 }
 
-// Without kernel locks: whether the lock file at `name` was left by a game
-// that no longer holds it. No save takes a minute; sooner, the host and
-// process number written in the file tell a game that is gone from this
-// machine, or a file this process left and holds no more.
-bool LeftBehind(const std::string& name) {
-    if (IsStaleLeftover(name)) {
-        return true;
-    }
-    const int fd = ::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    std::array<char, 300> text{};
-    const ssize_t got = ::read(fd, text.data(), text.size() - 1);
-    ::close(fd);
-    std::array<char, 257> host{};
-    long pid = 0;
-    if (got <= 0 || std::sscanf(text.data(), "%256s %ld", host.data(), &pid) != 2 || pid <= 0 ||
-        HostName() != host.data()) {
-        return false;
-    }
-    return pid == ::getpid() || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
+// This machine and this process's space of process numbers: a holder named
+// in the same space can be looked for with kill().
+std::string ProcessSpace() {
+    std::array<char, 256> host{};
+    std::array<char, 64> space{};
+    ::gethostname(host.data(), host.size() - 1);
+    const ssize_t got = ::readlink("/proc/self/ns/pid", space.data(), space.size() - 1);
+    return std::string(host.data()) + " " + (got > 0 ? space.data() : "-");
+}
+
+// What a lock file says of its holder: "<machine> <space> <process>".
+std::string HolderLine() {
+    return ProcessSpace() + " " + std::to_string(::getpid()) + "\n";
+}
+
+bool HoldsName(const std::string& name, int fd) {
+    struct stat mine {};
+    return fd >= 0 && ::fstat(fd, &mine) == 0 && StillAt(name, mine);
 }
 
 } // namespace
@@ -140,22 +134,12 @@ TableLock::Result TableLock::Acquire(const fs::path& table) {
     name_ = table.string() + ".lock";
     mode_ = LockModeFor(table);
     kernel_ = true;
+    clockKnown_ = false;
     error_ = 0;
     problem_.clear();
     giveUp_ = Clock::now() + Patience;
     for (;;) {
-        // What stands at the name is held without opening it (a link itself,
-        // a pipe, another user's file), so that it cannot be removed and its
-        // number given to a new file while this game decides about it.
-        Step step = Step::Failed;
-        const int pin = ::open(name_.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
-        if (pin < 0) {
-            step = errno == ENOENT ? Publish(name_, true, fd_) : Fail(errno);
-        } else {
-            struct stat found {};
-            step = ::fstat(pin, &found) == 0 ? Use(found) : Fail(errno);
-            ::close(pin);
-        }
+        const Step step = Take(name_, fd_, true);
         switch (step) {
         case Step::Held:
             // While a game holds the lock no other game writes the table, so
@@ -164,8 +148,6 @@ TableLock::Result TableLock::Acquire(const fs::path& table) {
             RemoveStaleTemporaries(name_);
             RemoveStaleTemporaries(name_ + ".clearing");
             return Result::Held;
-        case Step::Busy:
-            return Result::Busy;
         case Step::Failed:
             return Result::Failed;
         case Step::Again:
@@ -181,120 +163,140 @@ TableLock::Result TableLock::Acquire(const fs::path& table) {
     }
 }
 
-TableLock::Step TableLock::Use(const struct stat& found) {
-    if (!S_ISREG(found.st_mode) || (kernel_ && SomeMayOnlyRead(found.st_mode))) {
-        return Clear(found); // nothing a game locks
+TableLock::Step TableLock::Take(const std::string& path, int& fd, bool clear) {
+    // What stands at the path is held without opening it (a link itself, a
+    // pipe, another user's file), so that it cannot be removed and its
+    // number given to a new file while this game decides about it.
+    const int pin = ::open(path.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+    if (pin < 0) {
+        return errno == ENOENT ? Publish(path, fd) : Fail(errno, path);
     }
-    if (!kernel_) {
-        return LeftBehind(name_) ? Clear(found) : Step::Wait;
+    struct stat found {};
+    Step step = Step::Failed;
+    if (::fstat(pin, &found) != 0) {
+        step = Fail(errno, path);
+    } else if (NoLockFile(found) || (!kernel_ && LeftBehind(path, found))) {
+        step = clear ? Clear(found) : Remove(path, found);
+    } else {
+        step = kernel_ ? Lock(path, found, fd) : Step::Wait;
     }
-    const int fd = ::open(name_.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    struct stat opened {};
-    if (fd < 0 || ::fstat(fd, &opened) != 0) {
+    ::close(pin);
+    return step;
+}
+
+TableLock::Step TableLock::Lock(const std::string& path, const struct stat& found, int& fd) {
+    const int opened = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat file {};
+    if (opened < 0 || ::fstat(opened, &file) != 0) {
         const int error = errno;
-        if (fd >= 0) {
-            ::close(fd);
+        if (opened >= 0) {
+            ::close(opened);
         }
-        // Another user's lock file that this user may not open is told:
-        // its owner's games may be holding it.
-        return StillAt(name_, found) ? Fail(error) : Step::Again;
+        // Another user's lock file that this user may not open is told: its
+        // owner's games may be holding it.
+        return StillAt(path, found) ? Fail(error, path) : Step::Again;
     }
-    if (!SameFile(opened, found)) {
-        ::close(fd);
+    if (!SameFile(file, found)) {
+        ::close(opened);
         return Step::Again;
     }
-    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (::flock(opened, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
-        if (error != EWOULDBLOCK && error != EINTR) {
-            ::close(fd);
-            if (NoKernelLocks(error)) {
-                kernel_ = false;
-                return Step::Again;
-            }
-            return Fail(error);
+        ::close(opened);
+        if (error == EWOULDBLOCK || error == EINTR) {
+            return Step::Wait;
         }
-        if (Clock::now() >= giveUp_) {
-            ::close(fd);
-            return Step::Busy;
+        if (NoKernelLocks(error)) {
+            kernel_ = false;
+            return Step::Again;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return Fail(error, path);
     }
-    // While this game waited, the game before it may have removed the file
-    // (a failed first save takes its folder away): a lock on a file no
-    // longer at the name keeps nobody out.
-    if (!StillAt(name_, found)) {
-        ::close(fd);
+    // The game before this one may have removed the file while this one
+    // waited (a failed first save takes its folder away): a lock on a file
+    // no longer at the name keeps nobody out.
+    if (!StillAt(path, found)) {
+        ::close(opened);
         return Step::Again;
     }
-    ShareWithWriters(fd, found, table_, mode_);
-    fd_ = fd;
+    ShareWithWriters(opened, found, table_, mode_);
+    fd = opened;
     return Step::Held;
 }
 
-TableLock::Step TableLock::Publish(const std::string& path, bool lock, int& fd) {
+TableLock::Step TableLock::Publish(const std::string& path, int& fd) {
     const std::string temporary = TemporaryNameOf(path);
-    const int made = NewFile(OpenTemporaryFile(temporary, 0600), lock);
+    const int made = NewFile(OpenTemporaryFile(temporary, 0600));
     if (made < 0) {
-        return Fail(errno); // ENOENT: the folder is gone
+        return Fail(errno, path); // ENOENT: the folder is gone
     }
     // A link to the finished file takes the name only where nothing stands.
     const bool linked = ::link(temporary.c_str(), path.c_str()) == 0;
     const int error = errno;
     ::unlink(temporary.c_str());
-    if (linked) {
+    // The file linked is this game's unless a game on another machine with
+    // the same process number used the temporary name at the same moment.
+    if (linked && HoldsName(path, made)) {
         fd = made;
         return Step::Held;
     }
     ::close(made);
+    if (linked) {
+        return Step::Again;
+    }
     if (error == EPERM || error == EOPNOTSUPP) {
         // A file system without hard links: the file is made at the name.
-        // Such file systems give every file the same mode, so nobody sees
-        // this one with another.
-        fd = NewFile(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600),
-                     lock);
-        return fd >= 0 ? Step::Held : errno == EEXIST ? Step::Again : Fail(errno);
+        // Such file systems give all files one mode, so nobody sees this one
+        // with another; a game that locks it before this one does holds it.
+        fd =
+            NewFile(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        if (fd >= 0) {
+            return Step::Held;
+        }
+        return errno == EEXIST || errno == EWOULDBLOCK ? Step::Again : Fail(errno, path);
     }
-    return error == EEXIST ? Step::Again : Fail(error);
+    return error == EEXIST ? Step::Again : Fail(error, path);
 }
 
 TableLock::Step TableLock::Clear(const struct stat& found) {
-    // Games clear one at a time, each while it has made "<name>.clearing"
-    // (the one made by a game killed meanwhile is cleared itself), and only
-    // while the name still holds what they found: one that removed a lock
-    // put there by another game meanwhile would let two games write at once.
+    // Games clear the name one at a time: each while it holds the mark
+    // "<name>.clearing", taken as the lock itself is taken, and only while
+    // the name still holds what it found. One that removed a lock another
+    // game had put there meanwhile would let two games write at once.
     const std::string clearing = name_ + ".clearing";
-    int fd = -1;
-    const Step step = Publish(clearing, false, fd);
-    if (step == Step::Again) {
-        if (LeftBehind(clearing)) {
-            ::unlink(clearing.c_str());
-        }
-        return Step::Wait;
-    }
+    int mark = -1;
+    const Step step = Take(clearing, mark, false);
     if (step != Step::Held) {
         return step;
     }
     Step result = Step::Again;
-    if (StillAt(name_, found) &&
+    if (HoldsName(clearing, mark) && StillAt(name_, found) &&
         (S_ISDIR(found.st_mode) ? ::rmdir(name_.c_str()) : ::unlink(name_.c_str())) != 0) {
-        // A folder that holds files, another user's file in a folder where
+        // A folder that holds files; another user's file in a folder where
         // only owners may remove files.
-        result = Fail(errno, name_ + " is not a lock file and could not be removed");
+        result = Fail(errno, name_);
     }
-    ::unlink(clearing.c_str());
-    ::close(fd);
+    if (HoldsName(clearing, mark)) {
+        ::unlink(clearing.c_str());
+    }
+    ::close(mark);
     return result;
 }
 
-// Makes the new file `fd` ready to take its name: it names its holder, has
-// the table's group and writers, and where `lock` is asked, it is locked if
-// the file system has kernel locks (nobody else knows the file yet, so its
-// lock is free). Returns `fd`, or -1 with errno set and the file closed.
-int TableLock::NewFile(int fd, bool lock) {
+TableLock::Step TableLock::Remove(const std::string& path, const struct stat& found) {
+    if (StillAt(path, found) &&
+        (S_ISDIR(found.st_mode) ? ::rmdir(path.c_str()) : ::unlink(path.c_str())) != 0 &&
+        errno != ENOENT) {
+        return Fail(errno, path);
+    }
+    return Step::Again;
+}
+
+int TableLock::NewFile(int fd) {
     if (fd < 0) {
         return -1;
     }
-    if (lock && kernel_ && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (kernel_ && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (!NoKernelLocks(errno)) {
             const int error = errno;
             ::close(fd);
@@ -304,7 +306,7 @@ int TableLock::NewFile(int fd, bool lock) {
         kernel_ = false;
     }
     // Where it cannot be written, the file is judged by its age alone.
-    const std::string holder = HostName() + " " + std::to_string(::getpid()) + "\n";
+    const std::string holder = HolderLine();
     (void)WriteAll(fd, reinterpret_cast<const unsigned char*>(holder.data()), holder.size());
     struct stat made {};
     if (::fstat(fd, &made) == 0) {
@@ -313,16 +315,67 @@ int TableLock::NewFile(int fd, bool lock) {
     return fd;
 }
 
-TableLock::Step TableLock::Fail(int error, const std::string& problem) {
+bool TableLock::LeftBehind(const std::string& path, const struct stat& found) {
+    // Its age by the file system's clock, which on a network file system
+    // may run apart from this machine's: no save takes a minute.
+    const auto touched =
+        std::chrono::system_clock::time_point(std::chrono::seconds(found.st_mtim.tv_sec) +
+                                              std::chrono::nanoseconds(found.st_mtim.tv_nsec));
+    if (FileSystemNow() - touched > std::chrono::minutes(1)) {
+        return true;
+    }
+    // Sooner where its holder ran in this process space and has gone, or is
+    // this process, which holds no lock while it looks for one: the file is
+    // then one it made while the file system still had kernel locks.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    std::array<char, 400> text{};
+    struct stat read {};
+    const bool same = ::fstat(fd, &read) == 0 && SameFile(read, found) &&
+                      ::read(fd, text.data(), text.size() - 1) > 0;
+    ::close(fd);
+    std::array<char, 257> host{};
+    std::array<char, 65> space{};
+    long pid = 0;
+    if (!same || std::sscanf(text.data(), "%256s %64s %ld", host.data(), space.data(), &pid) != 3 ||
+        pid <= 0 || ProcessSpace() != std::string(host.data()) + " " + space.data()) {
+        return false;
+    }
+    return pid == ::getpid() || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
+}
+
+std::chrono::system_clock::time_point TableLock::FileSystemNow() {
+    if (!clockKnown_) {
+        // A file made now carries the file system's time.
+        clockKnown_ = true;
+        clockOffset_ = {};
+        const std::string probe = TemporaryNameOf(name_);
+        const int fd = OpenTemporaryFile(probe, 0600);
+        struct stat made {};
+        if (fd >= 0 && ::fstat(fd, &made) == 0) {
+            clockOffset_ = std::chrono::seconds(made.st_mtim.tv_sec) +
+                           std::chrono::nanoseconds(made.st_mtim.tv_nsec) -
+                           std::chrono::system_clock::now().time_since_epoch();
+        }
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(probe.c_str());
+        }
+    }
+    return std::chrono::system_clock::now() +
+           std::chrono::duration_cast<std::chrono::system_clock::duration>(clockOffset_);
+}
+
+TableLock::Step TableLock::Fail(int error, const std::string& path) {
     error_ = error;
-    problem_ =
-        problem.empty() ? ErrorText(error) + ": " + name_ : problem + " (" + ErrorText(error) + ")";
+    problem_ = ErrorText(error) + ": " + path;
     return Step::Failed;
 }
 
-bool TableLock::HoldsTheName() const {
-    struct stat mine {};
-    return ::fstat(fd_, &mine) == 0 && StillAt(name_, mine);
+bool TableLock::StillHeld() const {
+    return HoldsName(name_, fd_);
 }
 
 void TableLock::Release() {
@@ -330,7 +383,7 @@ void TableLock::Release() {
         return;
     }
     // Without kernel locks, the file's being there is the lock.
-    if (!kernel_ && HoldsTheName()) {
+    if (!kernel_ && StillHeld()) {
         ::unlink(name_.c_str());
     }
     ::close(fd_); // lets a kernel lock go
@@ -338,7 +391,7 @@ void TableLock::Release() {
 }
 
 void TableLock::Discard() {
-    if (fd_ >= 0 && HoldsTheName()) {
+    if (StillHeld()) {
         ::unlink(name_.c_str());
     }
     Release();

@@ -38,7 +38,8 @@ public:
     // only read, as earlier versions made them) is removed first. A file
     // system without kernel locks has games take turns on the lock file's
     // being there instead: it is made for the save and removed after it, and
-    // one whose holder is gone is removed.
+    // one whose holder is gone from this machine, or that is over a minute
+    // old, is removed.
     //
     // Failed with ENOENT when the table's folder is gone; with any other
     // error (another user's lock file that this user may not open, a folder
@@ -47,8 +48,12 @@ public:
     Result Acquire(const std::filesystem::path& table);
 
     // Whether the lock held is a kernel lock. Without one, a game stopped
-    // for over a minute may lose the lock: the caller checks its own work.
+    // for over a minute may lose the lock: the caller checks StillHeld()
+    // right before it writes, and reads its work back.
     bool KernelLock() const { return kernel_; }
+
+    // Whether the lock file at the name is still the one this game holds.
+    bool StillHeld() const;
 
     int Error() const { return error_; }
     // The error with the name it concerns, for a message.
@@ -60,21 +65,37 @@ public:
     void Discard();
 
 private:
-    enum class Step { Held, Again, Wait, Busy, Failed };
+    enum class Step { Held, Again, Wait, Failed };
 
-    Step Use(const struct stat& found);
-    Step Publish(const std::string& path, bool lock, int& fd);
+    // One try at the lock that a file at `path` stands for, without
+    // waiting: Held with the file's descriptor in `fd`, Wait while another
+    // game holds it, Again when what stands there changed meanwhile. What no
+    // game holds is removed: under the mark "<name>.clearing" where `clear`
+    // is asked (the lock's own name), else at once (the mark's).
+    Step Take(const std::string& path, int& fd, bool clear);
+    Step Lock(const std::string& path, const struct stat& found, int& fd);
+    Step Publish(const std::string& path, int& fd);
     Step Clear(const struct stat& found);
-    int NewFile(int fd, bool lock);
-    Step Fail(int error, const std::string& problem = "");
-    bool HoldsTheName() const;
+    Step Remove(const std::string& path, const struct stat& found);
+    // Makes the new file `fd` ready to take its name: locked where the file
+    // system has kernel locks (nobody else knows it yet, so its lock is
+    // free), naming its holder, with the table's group and writers. Returns
+    // `fd`, or -1 with errno set and the file closed.
+    int NewFile(int fd);
+    // Without kernel locks: whether the lock file `found` at `path` was left
+    // by a game that no longer holds it.
+    bool LeftBehind(const std::string& path, const struct stat& found);
+    std::chrono::system_clock::time_point FileSystemNow();
+    Step Fail(int error, const std::string& path);
     void Release();
 
     std::filesystem::path table_;
-    mode_t mode_ = 0600;
     std::string name_;
+    mode_t mode_ = 0600;
     int fd_ = -1;
     bool kernel_ = true;
+    bool clockKnown_ = false;
+    std::chrono::nanoseconds clockOffset_{};
     int error_ = 0;
     std::string problem_;
     std::chrono::steady_clock::time_point giveUp_;

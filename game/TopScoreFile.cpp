@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 #include <vector>
 
@@ -120,10 +121,8 @@ bool MayHoldATable(const fs::path& file) {
     if (::lstat(file.c_str(), &s) == 0) {
         return S_ISREG(s.st_mode);
     }
-    // Missing, in a folder that is a folder; or made by another game a
-    // moment ago.
-    int error = 0;
-    return errno == ENOENT && LookFor(file.string(), error) != TopScoreFilePresence::CannotTell;
+    // Missing: a folder that is missing too is told by the lock.
+    return errno == ENOENT;
 }
 
 const char* const TableBusy = "Another game kept the top-score table busy for too long";
@@ -149,7 +148,10 @@ void RemoveFolderMadeForNothing(const fs::path& folder, TableLock& lock) {
 }
 
 // Writes a full table to `file`, which is no link: the caller followed them.
-std::string SaveTable(const fs::path& file, const TopScorePlacesArray& places) {
+// Where `mayReplace` is given, the table is replaced only while it answers
+// true, right before.
+std::string SaveTable(const fs::path& file, const TopScorePlacesArray& places,
+                      const std::function<bool()>& mayReplace = {}) {
     std::array<unsigned char, TopScoreFileBytes> bytes{};
     for (int i = 0; i < TopScorePlaces; ++i) {
         const auto record = EncodeScoreRecord(places[i]);
@@ -161,8 +163,12 @@ std::string SaveTable(const fs::path& file, const TopScorePlacesArray& places) {
         return "The top-score file may not be written (" + ErrorText(errno) +
                "); it was left as it is. ";
     }
-    const int error =
-        ReplaceFile(file, [&bytes](int fd) { return WriteAll(fd, bytes.data(), bytes.size()); });
+    const int error = ReplaceFile(
+        file, [&bytes](int fd) { return WriteAll(fd, bytes.data(), bytes.size()); }, mayReplace);
+    if (error == ECANCELED) {
+        return "The top-score table could not be saved (another game wrote it at the same "
+               "moment). ";
+    }
     if (error != 0) {
         return "The top-score table could not be saved (" + ErrorText(error) + "). ";
     }
@@ -453,6 +459,20 @@ TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord
     fs::path file;
     bool madeFolder = false;
     const std::string notLocked = LockForSave(fileName, lock, file, madeFolder);
+    // Without kernel locks, a game stopped for a minute may have lost the
+    // lock to another game: it writes only while its lock file is still at
+    // the name and the table is still the file it read.
+    struct stat before {};
+    const bool existed = ::stat(file.c_str(), &before) == 0;
+    const auto unchanged = [&] {
+        struct stat now {};
+        const bool exists = ::stat(file.c_str(), &now) == 0;
+        return lock.StillHeld() && exists == existed &&
+               (!exists ||
+                (now.st_dev == before.st_dev && now.st_ino == before.st_ino &&
+                 now.st_size == before.st_size && now.st_mtim.tv_sec == before.st_mtim.tv_sec &&
+                 now.st_mtim.tv_nsec == before.st_mtim.tv_nsec));
+    };
     // Read even without the lock: a score that takes no place needs no save.
     TopScoreTable table = ReadTopScoreTable(file.string());
     if (table.State == TopScoreFileState::Unreadable) {
@@ -465,10 +485,11 @@ TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord
     if (place != -1 || table.State != TopScoreFileState::Clean) {
         std::string failure = notLocked;
         if (failure.empty()) {
-            failure = SaveTable(file, table.Places);
+            failure = lock.KernelLock() ? SaveTable(file, table.Places)
+                                        : SaveTable(file, table.Places, unchanged);
         }
-        // Without kernel locks, a game stopped for a minute may have lost its
-        // turn: the table read back must hold the score at its place.
+        // The last check without kernel locks: the table read back must hold
+        // the score at its place.
         if (failure.empty() && place != -1 && !lock.KernelLock() &&
             !HoldsRecordAt(file.string(), place, record)) {
             failure = "The top-score table could not be saved (another game wrote it at the "

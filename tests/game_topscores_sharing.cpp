@@ -221,18 +221,31 @@ TEST_P(TopScoreTakingTurns, GamesInOtherProcessesLoseNoScore) {
     EXPECT_EQ(FilesIn(folder.path() / "scores"), (std::vector<std::string>{"scores1.dat"}));
 }
 
-// A lock file that names this machine and a process that is gone, as a game
-// killed while it saved leaves it where there are no kernel locks.
-void PlantLockOfAKilledGame(const fs::path& lock) {
+// A process number that no process has now.
+pid_t GoneProcess() {
     const pid_t gone = ::fork();
     if (gone == 0) {
         ::_exit(0);
     }
     ::waitpid(gone, nullptr, 0);
+    return gone;
+}
+
+// A lock file of this user's naming `pid` of this machine as its holder.
+void WriteLockNaming(const fs::path& lock, pid_t pid) {
     char host[256] = {};
+    char space[64] = {};
     ::gethostname(host, sizeof host - 1);
-    const std::string holder = std::string(host) + " " + std::to_string(gone) + "\n";
+    (void)!::readlink("/proc/self/ns/pid", space, sizeof space - 1);
+    const std::string holder = std::string(host) + " " + space + " " + std::to_string(pid) + "\n";
     WriteBytes(lock, Bytes(holder.begin(), holder.end()));
+    fs::permissions(lock, fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// The lock file of a game killed while it saved, where there are no kernel
+// locks.
+void PlantLockOfAKilledGame(const fs::path& lock) {
+    WriteLockNaming(lock, GoneProcess());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -528,4 +541,75 @@ TEST(TopScoreSharing, ALinkSwitchedDuringASaveLeavesBothTablesWhole) {
     EXPECT_EQ(f.Enter(200), 2);
     EXPECT_EQ(ScoresIn(ReadTopScoreTable(a).Places), (std::vector<int>{300, 200, 100}));
     EXPECT_EQ(ScoresIn(ReadTopScoreTable(b).Places), (std::vector<int>{900, 800}));
+}
+
+TEST(TopScoreSharing, TheMarkOfAGameStillClearingTheLockNameIsLeftToIt) {
+    Finished f;
+    f.Store({300});
+    // A file that nobody locks stands at the lock's name, and another game
+    // is clearing it: its mark names a process that is gone (a process of
+    // another process space), but the mark's lock is held.
+    const std::string lock = f.file + ".lock";
+    WriteBytes(lock, {});
+    fs::permissions(lock, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                              fs::perms::others_read);
+    const std::string mark = lock + ".clearing";
+    WriteLockNaming(mark, GoneProcess());
+    int held = ::open(mark.c_str(), O_RDWR);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    const auto inode = [&mark] {
+        struct stat s {};
+        return ::lstat(mark.c_str(), &s) == 0 ? s.st_ino : 0;
+    };
+    const ino_t planted = inode();
+    int tries = 0;
+    bool kept = true;
+    testing_support::BeforeCall = [&](const char* call) {
+        if (held < 0 || std::string_view(call) != "flock") {
+            return;
+        }
+        kept = kept && inode() == planted;
+        if (++tries == 5) { // the other game is done
+            ::close(held);
+            held = -1;
+        }
+    };
+    EXPECT_EQ(f.Enter(250), 2);
+    testing_support::BeforeCall = nullptr;
+    EXPECT_TRUE(kept);
+    EXPECT_EQ(held, -1);
+    EXPECT_FALSE(fs::exists(mark));
+}
+
+TEST(TopScoreSharing, WithoutKernelLocksAGameStoppedForAMinuteWritesAwayNoOtherPlace) {
+    Finished f;
+    f.Store({300});
+    testing_support::NoLocks = true;
+    // Once this game has written its table but before that takes the
+    // table's place, a minute passes: its lock file counts as left behind,
+    // and another game saves meanwhile.
+    const std::string lock = f.file + ".lock";
+    bool stopped = false;
+    int otherPlace = 0;
+    testing_support::BeforeCall = [&](const char* call) {
+        if (stopped || std::string_view(call) != "fchmod" || !fs::exists(TemporaryName(f.file))) {
+            return;
+        }
+        stopped = true;
+        timespec old[2] = {{::time(nullptr) - 120, 0}, {::time(nullptr) - 120, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, lock.c_str(), old, 0), 0);
+        const pid_t other = ::fork();
+        if (other == 0) {
+            ::_exit(EnterTopScoreInFile(f.file, MakeScoreRecord("Other", 400, "01/02/2026")).Place);
+        }
+        int status = 0;
+        ::waitpid(other, &status, 0);
+        otherPlace = WEXITSTATUS(status);
+    };
+    EXPECT_EQ(f.Enter(250), -1);
+    testing_support::BeforeCall = nullptr;
+    testing_support::NoLocks = false;
+    EXPECT_EQ(otherPlace, 1);
+    EXPECT_EQ(f.t.prog.NewScoreOutcome, TopScoreOutcome::NotSaved);
+    EXPECT_EQ(f.Stored(), (std::vector<int>{400, 300}));
 }
