@@ -126,6 +126,8 @@ bool MayHoldATable(const fs::path& file) {
 }
 
 const char* const TableBusy = "Another game kept the top-score table busy for too long";
+const char* const WrittenMeanwhile =
+    "The top-score table could not be saved (another game wrote it at the same moment). ";
 
 // Whether the table on disk holds `record` at `place`: without kernel locks,
 // the last check that no other game's save replaced this one's.
@@ -166,8 +168,7 @@ std::string SaveTable(const fs::path& file, const TopScorePlacesArray& places,
     const int error = ReplaceFile(
         file, [&bytes](int fd) { return WriteAll(fd, bytes.data(), bytes.size()); }, mayReplace);
     if (error == ECANCELED) {
-        return "The top-score table could not be saved (another game wrote it at the same "
-               "moment). ";
+        return WrittenMeanwhile;
     }
     if (error != 0) {
         return "The top-score table could not be saved (" + ErrorText(error) + "). ";
@@ -492,8 +493,7 @@ TopScoreEntry EnterTopScoreInFile(const std::string& fileName, const ScoreRecord
         // the score at its place.
         if (failure.empty() && place != -1 && !lock.KernelLock() &&
             !HoldsRecordAt(file.string(), place, record)) {
-            failure = "The top-score table could not be saved (another game wrote it at the "
-                      "same moment). ";
+            failure = WrittenMeanwhile;
         }
         if (!failure.empty()) {
             // The table on disk does not hold the score at its place.
