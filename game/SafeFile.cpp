@@ -3,6 +3,8 @@
 
 #include <cerrno>
 #include <chrono>
+#include <random>
+#include <string_view>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -41,15 +43,47 @@ void SyncFolder(const fs::path& folder) {
     }
 }
 
+namespace {
+
+constexpr std::string_view Letters =
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+
+// The error of a link that another user made, which is not followed.
+class ForeignLinkCategory : public std::error_category {
+public:
+    const char* name() const noexcept override { return "foreign link"; }
+    std::string message(int) const override {
+        return "a link that another user made was not followed";
+    }
+};
+
+std::error_code ForeignLink() {
+    static const ForeignLinkCategory category;
+    return {1, category};
+}
+
+} // namespace
+
 fs::path FollowLinks(const fs::path& file, std::error_code& ec) {
     constexpr int MostLinks = 40;
     fs::path path = file;
     for (int link = 0; link < MostLinks; ++link) {
-        const fs::file_status status = fs::symlink_status(path, ec);
-        if (!fs::is_symlink(status)) {
-            if (status.type() == fs::file_type::not_found) {
-                ec.clear();
+        struct stat found {};
+        if (::lstat(path.c_str(), &found) != 0) {
+            if (errno != ENOENT) {
+                ec = std::error_code(errno, std::generic_category());
             }
+            return path;
+        }
+        if (!S_ISLNK(found.st_mode)) {
+            return path;
+        }
+        // As the system itself does in folders that everybody may write.
+        const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+        struct stat holder {};
+        if (found.st_uid != ::geteuid() &&
+            (::stat(folder.c_str(), &holder) != 0 || holder.st_uid != found.st_uid)) {
+            ec = ForeignLink();
             return path;
         }
         const fs::path target = fs::read_symlink(path, ec);
@@ -62,25 +96,32 @@ fs::path FollowLinks(const fs::path& file, std::error_code& ec) {
     return path;
 }
 
-std::string TemporaryNameOf(const fs::path& target) {
-    // Named after the process, so that two processes saving at once never
-    // write into one file.
-    return target.string() + "." + std::to_string(::getpid()) + ".tmp";
+std::string RandomLetters(int count) {
+    std::random_device random;
+    std::uniform_int_distribution<std::size_t> pick(0, Letters.size() - 1);
+    std::string picked;
+    for (int i = 0; i < count; ++i) {
+        picked += Letters[pick(random)];
+    }
+    return picked;
 }
 
-int OpenTemporaryFile(const std::string& name, mode_t mode) {
+int MakeTemporaryFile(const fs::path& target, mode_t mode, std::string& name) {
     constexpr int flags = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
-    int fd = ::open(name.c_str(), flags, mode);
-    if (fd < 0 && errno == EEXIST && ::unlink(name.c_str()) == 0) {
-        fd = ::open(name.c_str(), flags, mode);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = target.string() + "." + RandomLetters(10) + ".tmp";
+        const int fd = ::open(name.c_str(), flags, mode);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
     }
-    return fd;
+    return -1;
 }
 
 int ReplaceFile(const fs::path& target, const std::function<bool(int)>& fill,
                 const std::function<bool()>& mayReplace) {
-    const std::string temporary = TemporaryNameOf(target);
-    const int fd = OpenTemporaryFile(temporary, 0666);
+    std::string temporary;
+    const int fd = MakeTemporaryFile(target, 0666, temporary);
     if (fd < 0) {
         return errno;
     }
@@ -117,16 +158,42 @@ int ReplaceFile(const fs::path& target, const std::function<bool(int)>& fill,
     return 0;
 }
 
-bool IsStaleLeftover(const fs::path& entry) {
+FolderProbe ProbeBeside(const fs::path& target) {
+    FolderProbe probe;
+    std::string name;
+    const int fd = MakeTemporaryFile(target, 0600, name);
+    if (fd < 0) {
+        return probe;
+    }
+    struct stat made {};
+    const bool modeGiven = ::fchmod(fd, 0600) == 0;
+    if (::fstat(fd, &made) == 0) {
+        probe.ClockAhead = std::chrono::system_clock::now().time_since_epoch() -
+                           std::chrono::seconds(made.st_mtim.tv_sec) -
+                           std::chrono::nanoseconds(made.st_mtim.tv_nsec);
+        probe.ModesKept = modeGiven && (made.st_mode & 07777) == 0600;
+    }
+    ::close(fd);
+    ::unlink(name.c_str());
+    return probe;
+}
+
+std::chrono::system_clock::time_point FileSystemNow(const FolderProbe& probe) {
+    return std::chrono::system_clock::now() -
+           std::chrono::duration_cast<std::chrono::system_clock::duration>(probe.ClockAhead);
+}
+
+bool IsStaleLeftover(const fs::path& entry, std::chrono::system_clock::time_point now) {
     struct stat s {};
     if (::lstat(entry.c_str(), &s) != 0) {
         return false;
     }
     const auto touched = std::chrono::system_clock::from_time_t(s.st_mtim.tv_sec);
-    return std::chrono::system_clock::now() - touched > std::chrono::minutes(1);
+    return now - touched > std::chrono::minutes(1);
 }
 
-void RemoveStaleTemporaries(const fs::path& target) {
+void RemoveStaleTemporaries(const fs::path& target,
+                            const std::function<std::chrono::system_clock::time_point()>& now) {
     const std::string prefix = target.filename().string() + ".";
     const std::string suffix = ".tmp";
     std::error_code ec;
@@ -137,12 +204,13 @@ void RemoveStaleTemporaries(const fs::path& target) {
             !name.ends_with(suffix)) {
             continue;
         }
-        const std::string pid =
+        // Letters and digits only: "scores1.dat.lock.x.tmp" is the lock's.
+        const std::string letters =
             name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
-        const bool number = pid.find_first_not_of("0123456789") == std::string::npos;
+        const bool temporary = letters.find_first_not_of(Letters) == std::string::npos;
         std::error_code ignored;
-        if (number && entry->is_regular_file(ignored) && !entry->is_symlink(ignored) &&
-            IsStaleLeftover(entry->path())) {
+        if (temporary && entry->is_regular_file(ignored) && !entry->is_symlink(ignored) &&
+            IsStaleLeftover(entry->path(), now())) {
             fs::remove(entry->path(), ignored);
         }
     }

@@ -55,7 +55,7 @@ mode_t LockModeFor(const fs::path& table) {
 
 // Whether somebody who may not write a file may read it, and so open it and
 // hold its lock. No game locks such a file (earlier versions made them), so
-// every game may replace one: whether a file is one is up to its mode alone,
+// every game may remove one: whether a file is one is up to its mode alone,
 // which games only ever widen to let both reading and writing in.
 bool SomeMayOnlyRead(mode_t mode) {
     return ((mode & S_IRGRP) != 0 && (mode & S_IWGRP) == 0) ||
@@ -70,6 +70,12 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 bool StillAt(const std::string& name, const struct stat& file) {
     struct stat now {};
     return ::lstat(name.c_str(), &now) == 0 && SameFile(now, file);
+}
+
+// Whether the file open at `fd` is the one at `name`.
+bool IsAtName(const std::string& name, int fd) {
+    struct stat open {};
+    return fd >= 0 && ::fstat(fd, &open) == 0 && StillAt(name, open);
 }
 
 // A lock file of this user's takes the table's group and the mode that lets
@@ -96,58 +102,57 @@ bool NoKernelLocks(int error) {
     return error == ENOLCK || error == EOPNOTSUPP;
 }
 
-// Whether what stands at a lock's name is nothing a game locks: only a plain
-// file that nobody may merely read is a lock file.
-bool NoLockFile(const struct stat& file) {
-    return !S_ISREG(file.st_mode) || SomeMayOnlyRead(file.st_mode);
-}
-
-// This machine and this process's space of process numbers: a holder named
-// in the same space can be looked for with kill().
+// This run of this machine's kernel and this process's space of process
+// numbers in it: a holder named in the same space can be looked for with
+// kill(). Every start of every machine has a boot id of its own, and pid
+// namespaces are told apart within one run of a kernel. Empty where either
+// cannot be read.
 std::string ProcessSpace() {
-    std::array<char, 256> host{};
+    std::ifstream bootFile("/proc/sys/kernel/random/boot_id");
+    std::string boot;
+    std::getline(bootFile, boot);
     std::array<char, 64> space{};
-    ::gethostname(host.data(), host.size() - 1);
     const ssize_t got = ::readlink("/proc/self/ns/pid", space.data(), space.size() - 1);
-    return std::string(host.data()) + " " + (got > 0 ? space.data() : "-");
+    if (boot.empty() || boot.find(' ') != std::string::npos || got <= 0) {
+        return "";
+    }
+    return boot + " " + space.data();
 }
 
-// What a lock file says of its holder: "<machine> <space> <process>".
+// What a lock file says of its holder: "<boot id> <pid namespace> <process>".
 std::string HolderLine() {
-    return ProcessSpace() + " " + std::to_string(::getpid()) + "\n";
-}
-
-bool HoldsName(const std::string& name, int fd) {
-    struct stat mine {};
-    return fd >= 0 && ::fstat(fd, &mine) == 0 && StillAt(name, mine);
+    const std::string space = ProcessSpace();
+    return (space.empty() ? "- -" : space) + " " + std::to_string(::getpid()) + "\n";
 }
 
 } // namespace
 
 TableLock::~TableLock() {
-    Release();
+    LetGo();
 }
 
 TableLock::Result TableLock::Acquire(const fs::path& table) {
-    Release();
+    LetGo();
     table_ = table;
     name_ = table.string() + ".lock";
     mode_ = LockModeFor(table);
     kernel_ = true;
-    clockKnown_ = false;
+    probe_.reset();
     error_ = 0;
     problem_.clear();
     giveUp_ = Clock::now() + Patience;
     for (;;) {
-        const Step step = Take(name_, fd_, true);
+        const Step step = Take(name_, fd_, Removal::UnderMark);
         switch (step) {
-        case Step::Held:
+        case Step::Held: {
             // While a game holds the lock no other game writes the table, so
             // old temporary files are ones that a killed game left.
-            RemoveStaleTemporaries(table);
-            RemoveStaleTemporaries(name_);
-            RemoveStaleTemporaries(name_ + ".clearing");
+            const auto now = [this] { return FileSystemNow(Probe()); };
+            RemoveStaleTemporaries(table, now);
+            RemoveStaleTemporaries(name_, now);
+            RemoveStaleTemporaries(MarkName(), now);
             return Result::Held;
+        }
         case Step::Failed:
             return Result::Failed;
         case Step::Again:
@@ -163,7 +168,7 @@ TableLock::Result TableLock::Acquire(const fs::path& table) {
     }
 }
 
-TableLock::Step TableLock::Take(const std::string& path, int& fd, bool clear) {
+TableLock::Step TableLock::Take(const std::string& path, int& fd, Removal removal) {
     // What stands at the path is held without opening it (a link itself, a
     // pipe, another user's file), so that it cannot be removed and its
     // number given to a new file while this game decides about it.
@@ -172,19 +177,20 @@ TableLock::Step TableLock::Take(const std::string& path, int& fd, bool clear) {
         return errno == ENOENT ? Publish(path, fd) : Fail(errno, path);
     }
     struct stat found {};
-    Step step = Step::Failed;
+    Step step = Step::Wait;
     if (::fstat(pin, &found) != 0) {
         step = Fail(errno, path);
     } else if (NoLockFile(found) || (!kernel_ && LeftBehind(path, found))) {
-        step = clear ? Clear(found) : Remove(path, found);
-    } else {
-        step = kernel_ ? Lock(path, found, fd) : Step::Wait;
+        step = Remove(path, found, removal);
+    } else if (kernel_) {
+        step = Lock(path, found, fd, removal);
     }
     ::close(pin);
     return step;
 }
 
-TableLock::Step TableLock::Lock(const std::string& path, const struct stat& found, int& fd) {
+TableLock::Step TableLock::Lock(const std::string& path, const struct stat& found, int& fd,
+                                Removal removal) {
     const int opened = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     struct stat file {};
     if (opened < 0 || ::fstat(opened, &file) != 0) {
@@ -219,14 +225,23 @@ TableLock::Step TableLock::Lock(const std::string& path, const struct stat& foun
         ::close(opened);
         return Step::Again;
     }
+    // A file that has other names too is somebody's file linked here, not a
+    // lock file: its group and mode stay as they are. Nobody holds it (a
+    // game publishing a lock file holds it before it has a name), so it is
+    // removed from the name.
+    if (file.st_nlink != 1) {
+        const Step step = Remove(path, found, removal);
+        ::close(opened);
+        return step;
+    }
     ShareWithWriters(opened, found, table_, mode_);
     fd = opened;
     return Step::Held;
 }
 
 TableLock::Step TableLock::Publish(const std::string& path, int& fd) {
-    const std::string temporary = TemporaryNameOf(path);
-    const int made = NewFile(OpenTemporaryFile(temporary, 0600));
+    std::string temporary;
+    const int made = ReadyToPublish(MakeTemporaryFile(path, 0600, temporary));
     if (made < 0) {
         return Fail(errno, path); // ENOENT: the folder is gone
     }
@@ -234,9 +249,7 @@ TableLock::Step TableLock::Publish(const std::string& path, int& fd) {
     const bool linked = ::link(temporary.c_str(), path.c_str()) == 0;
     const int error = errno;
     ::unlink(temporary.c_str());
-    // The file linked is this game's unless a game on another machine with
-    // the same process number used the temporary name at the same moment.
-    if (linked && HoldsName(path, made)) {
+    if (linked && IsAtName(path, made)) {
         fd = made;
         return Step::Held;
     }
@@ -248,8 +261,8 @@ TableLock::Step TableLock::Publish(const std::string& path, int& fd) {
         // A file system without hard links: the file is made at the name.
         // Such file systems give all files one mode, so nobody sees this one
         // with another; a game that locks it before this one does holds it.
-        fd =
-            NewFile(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        fd = ReadyToPublish(
+            ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
         if (fd >= 0) {
             return Step::Held;
         }
@@ -258,41 +271,37 @@ TableLock::Step TableLock::Publish(const std::string& path, int& fd) {
     return error == EEXIST ? Step::Again : Fail(error, path);
 }
 
-TableLock::Step TableLock::Clear(const struct stat& found) {
-    // Games clear the name one at a time: each while it holds the mark
-    // "<name>.clearing", taken as the lock itself is taken, and only while
-    // the name still holds what it found. One that removed a lock another
-    // game had put there meanwhile would let two games write at once.
-    const std::string clearing = name_ + ".clearing";
+TableLock::Step TableLock::Remove(const std::string& path, const struct stat& found,
+                                  Removal removal) {
+    // Games clear the lock's name one at a time, each while it holds the
+    // mark, and only while the name still holds what it found: one that
+    // removed a lock that another game had put there meanwhile would let
+    // two games write at once.
     int mark = -1;
-    const Step step = Take(clearing, mark, false);
-    if (step != Step::Held) {
-        return step;
+    if (removal == Removal::UnderMark) {
+        const Step step = Take(MarkName(), mark, Removal::AtOnce);
+        if (step != Step::Held) {
+            return step;
+        }
     }
     Step result = Step::Again;
-    if (HoldsName(clearing, mark) && StillAt(name_, found) &&
-        (S_ISDIR(found.st_mode) ? ::rmdir(name_.c_str()) : ::unlink(name_.c_str())) != 0) {
+    if ((mark < 0 || IsAtName(MarkName(), mark)) && StillAt(path, found) &&
+        (S_ISDIR(found.st_mode) ? ::rmdir(path.c_str()) : ::unlink(path.c_str())) != 0 &&
+        errno != ENOENT) {
         // A folder that holds files; another user's file in a folder where
         // only owners may remove files.
-        result = Fail(errno, name_);
+        result = Fail(errno, path);
     }
-    if (HoldsName(clearing, mark)) {
-        ::unlink(clearing.c_str());
+    if (mark >= 0) {
+        if (IsAtName(MarkName(), mark)) {
+            ::unlink(MarkName().c_str());
+        }
+        ::close(mark);
     }
-    ::close(mark);
     return result;
 }
 
-TableLock::Step TableLock::Remove(const std::string& path, const struct stat& found) {
-    if (StillAt(path, found) &&
-        (S_ISDIR(found.st_mode) ? ::rmdir(path.c_str()) : ::unlink(path.c_str())) != 0 &&
-        errno != ENOENT) {
-        return Fail(errno, path);
-    }
-    return Step::Again;
-}
-
-int TableLock::NewFile(int fd) {
+int TableLock::ReadyToPublish(int fd) {
     if (fd < 0) {
         return -1;
     }
@@ -315,13 +324,21 @@ int TableLock::NewFile(int fd) {
     return fd;
 }
 
+bool TableLock::NoLockFile(const struct stat& found) {
+    // Only a plain file is a lock file, and only one that nobody may merely
+    // read, where the file system keeps the modes files are given: where it
+    // gives every file one mode, every lock file would look like one that
+    // somebody may only read.
+    return !S_ISREG(found.st_mode) || (SomeMayOnlyRead(found.st_mode) && Probe().ModesKept);
+}
+
 bool TableLock::LeftBehind(const std::string& path, const struct stat& found) {
-    // Its age by the file system's clock, which on a network file system
-    // may run apart from this machine's: no save takes a minute.
+    // No save takes a minute: by the file system's clock, which gave the
+    // file its time and may run apart from this machine's.
     const auto touched =
         std::chrono::system_clock::time_point(std::chrono::seconds(found.st_mtim.tv_sec) +
                                               std::chrono::nanoseconds(found.st_mtim.tv_nsec));
-    if (FileSystemNow() - touched > std::chrono::minutes(1)) {
+    if (FileSystemNow(Probe()) - touched > std::chrono::minutes(1)) {
         return true;
     }
     // Sooner where its holder ran in this process space and has gone, or is
@@ -331,41 +348,28 @@ bool TableLock::LeftBehind(const std::string& path, const struct stat& found) {
     if (fd < 0) {
         return false;
     }
-    std::array<char, 400> text{};
+    std::array<char, 200> text{};
     struct stat read {};
     const bool same = ::fstat(fd, &read) == 0 && SameFile(read, found) &&
                       ::read(fd, text.data(), text.size() - 1) > 0;
     ::close(fd);
-    std::array<char, 257> host{};
+    std::array<char, 65> boot{};
     std::array<char, 65> space{};
     long pid = 0;
-    if (!same || std::sscanf(text.data(), "%256s %64s %ld", host.data(), space.data(), &pid) != 3 ||
-        pid <= 0 || ProcessSpace() != std::string(host.data()) + " " + space.data()) {
+    const std::string here = ProcessSpace();
+    if (!same || here.empty() ||
+        std::sscanf(text.data(), "%64s %64s %ld", boot.data(), space.data(), &pid) != 3 ||
+        pid <= 0 || here != std::string(boot.data()) + " " + space.data()) {
         return false;
     }
     return pid == ::getpid() || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
 }
 
-std::chrono::system_clock::time_point TableLock::FileSystemNow() {
-    if (!clockKnown_) {
-        // A file made now carries the file system's time.
-        clockKnown_ = true;
-        clockOffset_ = {};
-        const std::string probe = TemporaryNameOf(name_);
-        const int fd = OpenTemporaryFile(probe, 0600);
-        struct stat made {};
-        if (fd >= 0 && ::fstat(fd, &made) == 0) {
-            clockOffset_ = std::chrono::seconds(made.st_mtim.tv_sec) +
-                           std::chrono::nanoseconds(made.st_mtim.tv_nsec) -
-                           std::chrono::system_clock::now().time_since_epoch();
-        }
-        if (fd >= 0) {
-            ::close(fd);
-            ::unlink(probe.c_str());
-        }
+const FolderProbe& TableLock::Probe() {
+    if (!probe_) {
+        probe_ = ProbeBeside(name_);
     }
-    return std::chrono::system_clock::now() +
-           std::chrono::duration_cast<std::chrono::system_clock::duration>(clockOffset_);
+    return *probe_;
 }
 
 TableLock::Step TableLock::Fail(int error, const std::string& path) {
@@ -375,10 +379,10 @@ TableLock::Step TableLock::Fail(int error, const std::string& path) {
 }
 
 bool TableLock::StillHeld() const {
-    return HoldsName(name_, fd_);
+    return IsAtName(name_, fd_);
 }
 
-void TableLock::Release() {
+void TableLock::LetGo() {
     if (fd_ < 0) {
         return;
     }
@@ -390,11 +394,11 @@ void TableLock::Release() {
     fd_ = -1;
 }
 
-void TableLock::Discard() {
+void TableLock::RemoveAndLetGo() {
     if (StillHeld()) {
         ::unlink(name_.c_str());
     }
-    Release();
+    LetGo();
 }
 
 } // namespace game

@@ -5,8 +5,11 @@
 // system's file and lock calls.
 #pragma once
 
+#include "SafeFile.h"
+
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include <sys/stat.h>
@@ -34,12 +37,13 @@ public:
     // this game's only once the file it locked is still the one at the name.
     // It is kept for later games, and may be opened by its owner and by
     // whoever else may write the table. What stands at the name that no game
-    // would lock (a pipe, a link, an empty folder, a file that somebody may
-    // only read, as earlier versions made them) is removed first. A file
-    // system without kernel locks has games take turns on the lock file's
-    // being there instead: it is made for the save and removed after it, and
-    // one whose holder is gone from this machine, or that is over a minute
-    // old, is removed.
+    // would lock (a pipe, a link, an empty folder, a file that has other
+    // names too, a file that somebody may only read, as earlier versions
+    // made them) is removed first, never changed. A file system without
+    // kernel locks has games take turns on the lock file's being there
+    // instead: it is made for the save and removed after it, and one whose
+    // holder is gone from this machine's process space, or that is over a
+    // minute old by the file system's clock, is removed.
     //
     // Failed with ENOENT when the table's folder is gone; with any other
     // error (another user's lock file that this user may not open, a folder
@@ -59,43 +63,48 @@ public:
     // The error with the name it concerns, for a message.
     const std::string& Problem() const { return problem_; }
 
-    // Removes the lock file while it is still held, then lets it go: for a
-    // save that takes away the folder it made. Games waiting on the file
-    // find it gone once they have it, and start again.
-    void Discard();
+    // Removes the lock file while it is still held, then lets the lock go:
+    // for a save that takes away the folder it made. Games waiting on the
+    // file find it gone once they have it, and start again.
+    void RemoveAndLetGo();
 
 private:
     enum class Step { Held, Again, Wait, Failed };
+    // How what no game holds is removed from a name: the lock's under the
+    // mark "<lock>.clearing", so that games clear it one at a time; the
+    // mark's own at once.
+    enum class Removal { UnderMark, AtOnce };
 
-    // One try at the lock that a file at `path` stands for, without
-    // waiting: Held with the file's descriptor in `fd`, Wait while another
-    // game holds it, Again when what stands there changed meanwhile. What no
-    // game holds is removed: under the mark "<name>.clearing" where `clear`
-    // is asked (the lock's own name), else at once (the mark's).
-    Step Take(const std::string& path, int& fd, bool clear);
-    Step Lock(const std::string& path, const struct stat& found, int& fd);
+    // One try at the lock that a file at `path` stands for (the lock's or
+    // the mark's), without waiting: Held with the file's descriptor in
+    // `fd`, Wait while another game holds it, Again when what stands there
+    // changed meanwhile or was removed.
+    Step Take(const std::string& path, int& fd, Removal removal);
+    Step Lock(const std::string& path, const struct stat& found, int& fd, Removal removal);
     Step Publish(const std::string& path, int& fd);
-    Step Clear(const struct stat& found);
-    Step Remove(const std::string& path, const struct stat& found);
-    // Makes the new file `fd` ready to take its name: locked where the file
+    Step Remove(const std::string& path, const struct stat& found, Removal removal);
+    // Makes the new file `fd` ready to be published: locked where the file
     // system has kernel locks (nobody else knows it yet, so its lock is
     // free), naming its holder, with the table's group and writers. Returns
     // `fd`, or -1 with errno set and the file closed.
-    int NewFile(int fd);
+    int ReadyToPublish(int fd);
+    // Whether what stands at a lock's name is nothing that a game locks.
+    bool NoLockFile(const struct stat& found);
     // Without kernel locks: whether the lock file `found` at `path` was left
     // by a game that no longer holds it.
     bool LeftBehind(const std::string& path, const struct stat& found);
-    std::chrono::system_clock::time_point FileSystemNow();
+    // What the file system of the lock's folder does, looked at once a save.
+    const FolderProbe& Probe();
+    std::string MarkName() const { return name_ + ".clearing"; }
     Step Fail(int error, const std::string& path);
-    void Release();
+    void LetGo();
 
     std::filesystem::path table_;
     std::string name_;
     mode_t mode_ = 0600;
     int fd_ = -1;
     bool kernel_ = true;
-    bool clockKnown_ = false;
-    std::chrono::nanoseconds clockOffset_{};
+    std::optional<FolderProbe> probe_;
     int error_ = 0;
     std::string problem_;
     std::chrono::steady_clock::time_point giveUp_;

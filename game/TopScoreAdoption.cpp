@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <random>
+#include <optional>
 #include <system_error>
 
 #include <fcntl.h>
@@ -41,16 +41,22 @@ bool IsStagingName(const std::string& name) {
 }
 
 // Folders that a start killed while copying left behind. One that another
-// start is filling right now is young and stays.
+// start is filling right now is young and stays; its age is the file
+// system's, which gave it its time.
 void RemoveStaleStagingFolders(const fs::path& dataFolder) {
+    std::optional<FolderProbe> probe;
     std::error_code ec;
     for (fs::directory_iterator entry(dataFolder, ec), end; !ec && entry != end;
          entry.increment(ec)) {
         std::error_code ignored;
         if (IsStagingName(entry->path().filename().string()) &&
-            entry->symlink_status(ignored).type() == fs::file_type::directory &&
-            IsStaleLeftover(entry->path())) {
-            fs::remove_all(entry->path(), ignored);
+            entry->symlink_status(ignored).type() == fs::file_type::directory) {
+            if (!probe) {
+                probe = ProbeBeside(entry->path());
+            }
+            if (IsStaleLeftover(entry->path(), FileSystemNow(*probe))) {
+                fs::remove_all(entry->path(), ignored);
+            }
         }
     }
 }
@@ -60,15 +66,8 @@ void RemoveStaleStagingFolders(const fs::path& dataFolder) {
 // choose the same; made with the mode any new folder gets. Returns the
 // empty path and the error when none can be made.
 fs::path MakeStagingFolder(const fs::path& dataFolder, int& error) {
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::random_device random;
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = StagingPrefix;
-        for (int i = 0; i < 6; ++i) {
-            name += letters[pick(random)];
-        }
-        const fs::path folder = dataFolder / name;
+        const fs::path folder = dataFolder / (StagingPrefix + RandomLetters(6));
         if (::mkdir(folder.c_str(), 0777) == 0) {
             return folder;
         }

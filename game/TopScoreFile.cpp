@@ -145,7 +145,7 @@ bool HoldsRecordAt(const std::string& fileName, int place, const ScoreRecord& re
 // once it has the lock and starts again, but one holding it would be left
 // with a lock that nobody else sees.
 void RemoveFolderMadeForNothing(const fs::path& folder, TableLock& lock) {
-    lock.Discard();
+    lock.RemoveAndLetGo();
     ::rmdir(folder.c_str());
 }
 
@@ -277,6 +277,13 @@ ScoreRecord DecodeScoreRecord(const unsigned char* bytes) {
 
 TopScoreTable ReadTopScoreTable(const std::string& fileName) {
     TopScoreTable table;
+    std::error_code ec;
+    const fs::path file = FollowLinks(fileName, ec);
+    if (ec) {
+        table.State = TopScoreFileState::Unreadable;
+        table.Problem = "The top-score file could not be read (" + ec.message() + "). ";
+        return table;
+    }
     int error = 0;
     switch (LookFor(fileName, error)) {
     case TopScoreFilePresence::Absent:
@@ -289,10 +296,11 @@ TopScoreTable ReadTopScoreTable(const std::string& fileName) {
         break;
     }
 
-    // Never waiting on a pipe that stands in the table's place.
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    struct stat file {};
-    if (fd < 0 || ::fstat(fd, &file) != 0) {
+    // Never waiting on a pipe that stands in the table's place, nor reading
+    // through a link put there since the links were followed.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
+    struct stat opened {};
+    if (fd < 0 || ::fstat(fd, &opened) != 0) {
         error = errno;
         if (fd >= 0) {
             ::close(fd);
@@ -301,7 +309,7 @@ TopScoreTable ReadTopScoreTable(const std::string& fileName) {
         table.Problem = "The top-score file could not be read (" + ErrorText(error) + "). ";
         return table;
     }
-    if (!S_ISREG(file.st_mode)) {
+    if (!S_ISREG(opened.st_mode)) {
         ::close(fd);
         table.State = TopScoreFileState::Unreadable;
         table.Problem = "The top-score file is not a plain file and could not be read. ";
@@ -353,7 +361,8 @@ TopScoreTable ReadTopScoreTable(const std::string& fileName) {
                          "); the places it holds whole were kept. ";
     } else if (longer) {
         table.Problem += "The top-score file is longer than a table of 20 places (" +
-                         std::to_string(file.st_size) + " bytes); only places 1 to 20 were kept. ";
+                         std::to_string(opened.st_size) +
+                         " bytes); only places 1 to 20 were kept. ";
     }
     if (damaged > 0) {
         table.Problem += std::to_string(damaged) +

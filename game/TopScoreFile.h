@@ -59,6 +59,8 @@ struct TopScoreTable {
 // Reads places 1 to 20. A record that cannot be a game's result (a score out
 // of range, control characters in the name or date) is left out; places out
 // of order are sorted back, best first, keeping the order of equal scores.
+// A link at the table's name that another user made (see FollowLinks in
+// SafeFile.h) is not followed: the table is then unreadable.
 TopScoreTable ReadTopScoreTable(const std::string& fileName);
 
 // Puts `record` into the table: above the first place whose score it beats
@@ -69,9 +71,9 @@ int InsertTopScore(TopScorePlacesArray& places, const ScoreRecord& record);
 // Writes a full 484-byte table, creating the folder when it is missing. The
 // bytes go to a temporary file of this process's beside the table that is
 // then renamed over it, so the old table stays whole when anything fails; a
-// table that is a symbolic link is written where the link points, and the
-// link stays. A table file the user may not write is left as it is. Takes no
-// lock: a caller that reads the table first holds it. Returns a plain
+// table that is a symbolic link of the player's (or of the scores folder's
+// owner) is written where the link points, and the link stays. A table file the user may not write
+// is left as it is. Takes no lock: a caller that reads the table first holds it. Returns a plain
 // description of the failure ending in ". ", or the empty text.
 std::string WriteTopScoreTable(const std::string& fileName, const TopScorePlacesArray& places);
 
@@ -81,8 +83,8 @@ std::string WriteTopScoreTable(const std::string& fileName, const TopScorePlaces
 enum class TopScoreFilePresence { Absent, Present, CannotTell };
 TopScoreFilePresence FindTopScoreFile(const std::string& fileName);
 
-// Removes the table's file (where a link points, keeping the link) under the
-// table's lock; a missing file is no failure, and anything but a plain file
+// Removes the table's file (where a link of the player's points, keeping the
+// link) under the table's lock; a missing file is no failure, and anything but a plain file
 // (a link to a device, a pipe or a folder) is never removed. Returns a plain description of
 // the failure ending in ". ", or the empty text.
 std::string DeleteTopScoreTable(const std::string& fileName);

@@ -1,17 +1,20 @@
 // Switches that make system calls of the game's tests fail or misbehave, for
-// what a real machine shows only now and then: a file system without locks,
-// another game's save landing just after this one's, a game descheduled at
-// the wrong moment. The calls are replaced for the whole test program; with
-// the switches off they do what they always do.
+// what a real machine shows only now and then: a file system without locks
+// or modes, a clock that runs apart from the file server's, another game
+// acting between two calls of this one. The calls are replaced for the whole
+// test program; with the switches off they do what they always do.
 #pragma once
 
+#include <chrono>
 #include <functional>
+#include <string_view>
+
+#include <sys/types.h>
 
 namespace testing_support {
 
-// While true, flock() and the locks of the POSIX kind taken with fcntl() fail
-// with ENOLCK, as on a network file system without its lock service. Forked
-// processes inherit it.
+// While true, flock() fails with ENOLCK, as on a network file system
+// without its lock service. Forked processes inherit it.
 extern bool NoLocks;
 
 // While true, renameat2() refuses RENAME_NOREPLACE with EINVAL, as file
@@ -22,8 +25,35 @@ extern bool NoReplaceUnsupported;
 // that succeeds, and then cleared.
 extern std::function<void(const char* to)> AfterNextRename;
 
-// When set, called with the call's name ("flock", "fchmod") before each
-// flock() and fchmod(): what another game does while this one is there.
-extern std::function<void(const char* call)> BeforeCall;
+// When set, called before each flock(), fchmod(), fsync(), rename() and
+// unlink() with the call's name and the path it is given ("" for the calls
+// that take a file descriptor): what another game does at that moment. A
+// result other than 0 makes the call fail with that error number. Calls the
+// hook makes itself do not call it again.
+extern std::function<int(std::string_view call, std::string_view path)> BeforeCall;
+
+// How far this machine's clock (CLOCK_REALTIME) runs ahead of the file
+// system's, which gives the files their times.
+extern std::chrono::seconds ClockAhead;
+
+// When not 0, every plain file is seen with this mode and changing a mode
+// does nothing, as on file systems that give every file one mode (FAT,
+// exFAT, CIFS without unix extensions).
+extern mode_t EveryFileMode;
+
+// Turns every switch off when it goes, however the test ends.
+struct FaultsOff {
+    FaultsOff() = default;
+    FaultsOff(const FaultsOff&) = delete;
+    FaultsOff& operator=(const FaultsOff&) = delete;
+    ~FaultsOff() {
+        NoLocks = false;
+        NoReplaceUnsupported = false;
+        AfterNextRename = nullptr;
+        BeforeCall = nullptr;
+        ClockAhead = {};
+        EveryFileMode = 0;
+    }
+};
 
 } // namespace testing_support

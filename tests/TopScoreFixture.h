@@ -122,11 +122,6 @@ struct Finished {
     std::vector<int> Stored() { return ScoresIn(ReadTopScoreTable(file).Places); }
 };
 
-// The name under which this process writes a table before it takes its place.
-inline std::string TemporaryName(const std::string& table) {
-    return table + "." + std::to_string(::getpid()) + ".tmp";
-}
-
 // One "Open scores" box whose text ends in `tail` and the table's file name.
 inline void ExpectOneOpenScoresMessage(const Finished& f, const std::string& tail) {
     ASSERT_EQ(f.t.host.messages.size(), 1u);

@@ -3,11 +3,11 @@
 #include "FaultyCalls.h"
 
 #include <cerrno>
-#include <cstdarg>
-#include <cstdio>
+#include <ctime>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -16,53 +16,106 @@ namespace testing_support {
 bool NoLocks = false;
 bool NoReplaceUnsupported = false;
 std::function<void(const char* to)> AfterNextRename;
-std::function<void(const char* call)> BeforeCall;
+std::function<int(std::string_view call, std::string_view path)> BeforeCall;
+std::chrono::seconds ClockAhead{0};
+mode_t EveryFileMode = 0;
 
 } // namespace testing_support
 
-extern "C" int flock(int fd, int operation) noexcept {
-    if (const auto hook = testing_support::BeforeCall) { // a hook may clear itself
-        hook("flock");
+namespace {
+
+thread_local bool inHook = false;
+
+// The error number the hook asks the call to fail with, or 0.
+int Before(const char* call, const char* path = "") {
+    const auto hook = testing_support::BeforeCall; // a hook may clear itself
+    if (!hook || inHook) {
+        return 0;
     }
-    if (testing_support::NoLocks) {
-        errno = ENOLCK;
-        return -1;
-    }
-    return static_cast<int>(::syscall(SYS_flock, fd, operation));
+    inHook = true;
+    const int error = hook(call, path);
+    inHook = false;
+    return error;
 }
 
-extern "C" int fcntl(int fd, int command, ...) {
-    std::va_list rest;
-    va_start(rest, command);
-    void* argument = va_arg(rest, void*);
-    va_end(rest);
-    const bool lock = command == F_SETLK || command == F_SETLKW || command == F_OFD_SETLK ||
-                      command == F_OFD_SETLKW;
-    if (testing_support::NoLocks && lock) {
-        errno = ENOLCK;
+// The result of a system call, or -1 with `error` in errno.
+int Run(int error, long result) {
+    if (error != 0) {
+        errno = error;
         return -1;
     }
-    return static_cast<int>(::syscall(SYS_fcntl, fd, command, argument));
+    return static_cast<int>(result);
+}
+
+int Seen(int result, struct stat* file) {
+    if (result == 0 && testing_support::EveryFileMode != 0 && S_ISREG(file->st_mode)) {
+        file->st_mode = S_IFREG | testing_support::EveryFileMode;
+    }
+    return result;
+}
+
+} // namespace
+
+extern "C" int flock(int fd, int operation) noexcept {
+    const int error = Before("flock");
+    if (error == 0 && testing_support::NoLocks) {
+        return Run(ENOLCK, 0);
+    }
+    return error != 0 ? Run(error, 0) : static_cast<int>(::syscall(SYS_flock, fd, operation));
 }
 
 extern "C" int fchmod(int fd, mode_t mode) noexcept {
-    if (const auto hook = testing_support::BeforeCall) {
-        hook("fchmod");
+    const int error = Before("fchmod");
+    if (error == 0 && testing_support::EveryFileMode != 0) {
+        return 0;
     }
-    return static_cast<int>(::syscall(SYS_fchmod, fd, mode));
+    return error != 0 ? Run(error, 0) : static_cast<int>(::syscall(SYS_fchmod, fd, mode));
+}
+
+extern "C" int fsync(int fd) {
+    const int error = Before("fsync");
+    return error != 0 ? Run(error, 0) : static_cast<int>(::syscall(SYS_fsync, fd));
+}
+
+extern "C" int unlink(const char* path) noexcept {
+    const int error = Before("unlink", path);
+    return error != 0 ? Run(error, 0)
+                      : static_cast<int>(::syscall(SYS_unlinkat, AT_FDCWD, path, 0));
+}
+
+extern "C" int fstat(int fd, struct stat* file) noexcept {
+    return Seen(static_cast<int>(::syscall(SYS_fstat, fd, file)), file);
+}
+
+extern "C" int stat(const char* path, struct stat* file) noexcept {
+    return Seen(static_cast<int>(::syscall(SYS_newfstatat, AT_FDCWD, path, file, 0)), file);
+}
+
+extern "C" int lstat(const char* path, struct stat* file) noexcept {
+    return Seen(
+        static_cast<int>(::syscall(SYS_newfstatat, AT_FDCWD, path, file, AT_SYMLINK_NOFOLLOW)),
+        file);
+}
+
+extern "C" int clock_gettime(clockid_t clock, struct timespec* time) noexcept {
+    const int result = static_cast<int>(::syscall(SYS_clock_gettime, clock, time));
+    if (result == 0 && clock == CLOCK_REALTIME) {
+        time->tv_sec += testing_support::ClockAhead.count();
+    }
+    return result;
 }
 
 extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const char* to,
                          unsigned int flags) noexcept {
     if (testing_support::NoReplaceUnsupported && (flags & RENAME_NOREPLACE) != 0) {
-        errno = EINVAL;
-        return -1;
+        return Run(EINVAL, 0);
     }
     return static_cast<int>(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, flags));
 }
 
 extern "C" int rename(const char* from, const char* to) noexcept {
-    const int result = ::renameat(AT_FDCWD, from, AT_FDCWD, to);
+    const int error = Before("rename", to);
+    const int result = error != 0 ? Run(error, 0) : ::renameat(AT_FDCWD, from, AT_FDCWD, to);
     if (result == 0 && testing_support::AfterNextRename) {
         const auto hook = std::move(testing_support::AfterNextRename);
         testing_support::AfterNextRename = nullptr;

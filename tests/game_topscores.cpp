@@ -1,10 +1,13 @@
 // The top-score file: its bytes, the insertion of a finished game and what
 // damaged, foreign or unwritable files do.
+#include "FaultyCalls.h"
 #include "TopScoreFixture.h"
 #include "game/TopScoreAdoption.h"
 #include "game/Windows1252.h"
 
+#include <cerrno>
 #include <random>
+#include <string_view>
 
 #include <sys/stat.h>
 
@@ -304,12 +307,17 @@ TEST(TopScoreFailures, ALinkToAnythingButAPlainFileIsNeitherLockedBesideNorClear
     }
 }
 
-TEST(TopScoreFailures, BlockedTemporaryName) {
-    Finished f;
-    f.Store({300, 200});
-    // Nothing can be created under the temporary file's name.
-    std::filesystem::create_directories(TemporaryName(f.file) + "/x");
-    ExpectNotSaved(f);
+TEST(TopScoreFailures, ATableThatCouldNotBeSyncedOrRenamedIsNotSaved) {
+    for (const std::string_view failing : {"fsync", "rename"}) {
+        Finished f;
+        f.Store({300, 200});
+        const testing_support::FaultsOff restore;
+        testing_support::BeforeCall = [failing](std::string_view call, std::string_view) {
+            return call == failing ? EIO : 0;
+        };
+        ExpectNotSaved(f);
+        EXPECT_EQ(FilesIn(f.folder.path() / "scores"), std::vector<std::string>{"scores2.dat"});
+    }
 }
 
 TEST(TopScoreFailures, LinkOrPipeAtTheTemporaryNameIsNeverWrittenThrough) {
@@ -319,17 +327,20 @@ TEST(TopScoreFailures, LinkOrPipeAtTheTemporaryNameIsNeverWrittenThrough) {
     const std::filesystem::path victim = elsewhere.path() / "victim.txt";
     WriteBytes(victim, {'k', 'e', 'e', 'p'});
     ::chmod(victim.c_str(), 0600);
-    std::filesystem::create_symlink(victim, TemporaryName(f.file));
+    // Named as this process's temporary files once were.
+    const std::string planted = f.file + "." + std::to_string(::getpid()) + ".tmp";
+    std::filesystem::create_symlink(victim, planted);
     EXPECT_EQ(f.Enter(250), 2);
     EXPECT_EQ(ReadBytes(victim), (Bytes{'k', 'e', 'e', 'p'}));
     EXPECT_EQ(std::filesystem::status(victim).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     EXPECT_FALSE(std::filesystem::is_symlink(f.file));
     // A pipe would hold the save (and the game) until somebody read it.
-    ASSERT_EQ(::mkfifo(TemporaryName(f.file).c_str(), 0600), 0);
+    std::filesystem::remove(planted);
+    ASSERT_EQ(::mkfifo(planted.c_str(), 0600), 0);
     EXPECT_EQ(f.Enter(225), 3);
     EXPECT_EQ(ScoresIn(ReadTopScoreTable(f.file).Places), (std::vector<int>{300, 250, 225, 200}));
-    EXPECT_EQ(FilesIn(f.folder.path() / "scores"), (std::vector<std::string>{"scores2.dat"}));
+    EXPECT_TRUE(std::filesystem::is_fifo(planted));
 }
 
 TEST(TopScoreFailures, FullDisk) {

@@ -5,6 +5,7 @@
 #include "FakeHost.h"
 #include "ModalAnswers.h"
 #include "TempFolder.h"
+#include "TopScoreFixture.h"
 #include "board/Twips.h"
 #include "game/TopScoreFile.h"
 #include "shell/HoverCommand.h"
@@ -294,10 +295,11 @@ TEST_F(TopScoreDialog, NewScoreWithoutPlaceSaysSoAndPlaysEndGame) {
 
 TEST_F(TopScoreDialog, ScoreThatCouldNotBeSavedClaimsNoPlace) {
     WriteTable(1, 3);
-    // Nothing can be created under the temporary file's name.
-    std::filesystem::create_directories(File(1) + "." + std::to_string(::getpid()) + ".tmp/x");
     testing_support::Table t;
-    EnterAsTheGameDoes(t, 1500);
+    {
+        const topscore_testing::FullDisk full;
+        EnterAsTheGameDoes(t, 1500);
+    }
     ASSERT_EQ(t.host.messages.size(), 1u);
     EXPECT_NE(t.host.messages[0].text.find("could not be saved"), std::string::npos);
 

@@ -1,0 +1,241 @@
+// The top-score tables in a scores folder that other users may write, on
+// file systems that keep no modes or no locks, and with another game acting
+// between two calls of this one: what is not the player's is left as it is,
+// and a lock that a live game holds is left to it.
+#include "OtherGames.h"
+
+#include <chrono>
+#include <fstream>
+#include <iterator>
+
+using namespace topscore_testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+// How many files this process has open.
+int OpenFiles() {
+    return static_cast<int>(std::distance(fs::directory_iterator("/proc/self/fd"), {}));
+}
+
+// The same line written on another machine that has this one's host name
+// and first pid namespace, as machines installed alike have.
+std::string OnAnotherMachine(std::string line) {
+    std::ifstream bootFile("/proc/sys/kernel/random/boot_id");
+    std::string boot;
+    std::getline(bootFile, boot);
+    const std::size_t at = boot.empty() ? std::string::npos : line.find(boot);
+    if (at != std::string::npos) {
+        line.replace(at, boot.size(), "0f0e0d0c-0b0a-4908-8706-050403020100");
+    }
+    return line;
+}
+
+} // namespace
+
+// ---- A scores folder that other users may write ------------------------
+
+TEST(TopScoreSharing, ALinkAnotherUserMadeIsNeitherFollowedNorCleared) {
+    if (!RunAsRoot()) {
+        GTEST_SKIP() << "making a link of another user's needs root";
+    }
+    // The player's scores folder is shared with a group; another user of it
+    // puts links to the player's own files at the tables' names.
+    Finished f;
+    const fs::path scores = fs::path(f.file).parent_path();
+    fs::create_directories(scores);
+    const fs::path notes = f.folder.path() / "notes.txt";
+    const fs::path keep = f.folder.path() / "keep.sh";
+    WriteBytes(notes, {'n'});
+    WriteBytes(keep, {'k'});
+    constexpr uid_t other = 4242;
+    const auto linkAs = [](const std::string& target, const std::string& link, uid_t owner) {
+        fs::create_symlink(target, link);
+        EXPECT_EQ(::lchown(link.c_str(), owner, owner), 0);
+    };
+    linkAs("../notes.txt", f.file, other);
+    ExpectUnreadable(f);
+    EXPECT_NE(f.t.host.messages[0].text.find("another user"), std::string::npos);
+    EXPECT_EQ(ReadBytes(notes), Bytes{'n'});
+    EXPECT_FALSE(fs::exists(notes.string() + ".lock"));
+    EXPECT_TRUE(fs::is_symlink(f.file));
+    const std::string table1 = TopScoreFileName(f.t.prog.ScoresPath, 1);
+    linkAs("../keep.sh", table1, other);
+    EXPECT_NE(DeleteTopScoreTable(table1), "");
+    EXPECT_EQ(ReadBytes(keep), Bytes{'k'});
+    EXPECT_TRUE(fs::is_symlink(table1));
+
+    // A link that the scores folder's owner made is followed.
+    ASSERT_EQ(::chown(scores.c_str(), other, other), 0);
+    fs::remove(f.file);
+    linkAs("../shared.dat", f.file, other);
+    f.t.host.messages.clear();
+    EXPECT_EQ(f.Enter(250), 1);
+    EXPECT_EQ(ScoresIn(ReadTopScoreTable((f.folder.path() / "shared.dat").string()).Places),
+              std::vector<int>{250});
+}
+
+TEST(TopScoreSharing, AFileWithOtherNamesAtTheLockNameIsLeftAsItIs) {
+    // Another user of the scores folder links a file of the player's that
+    // they may write at the lock's name.
+    Finished f;
+    f.Store({300});
+    ASSERT_EQ(::chmod(f.file.c_str(), 0666), 0);
+    const fs::path team = f.folder.path() / "team.txt";
+    WriteBytes(team, {'t'});
+    ASSERT_EQ(::chmod(team.c_str(), 0660), 0);
+    const gid_t group = RunAsRoot() ? 4243 : ::getegid();
+    ASSERT_EQ(::chown(team.c_str(), static_cast<uid_t>(-1), group), 0);
+    const std::string lock = f.file + ".lock";
+    ASSERT_EQ(::link(team.c_str(), lock.c_str()), 0);
+    EXPECT_EQ(f.Enter(250), 2);
+    struct stat s {};
+    ASSERT_EQ(::stat(team.c_str(), &s), 0);
+    EXPECT_EQ(s.st_mode & 07777, 0660u);
+    EXPECT_EQ(s.st_gid, group);
+    EXPECT_EQ(s.st_nlink, 1u) << "still at the lock's name";
+    EXPECT_EQ(ReadBytes(team), Bytes{'t'});
+}
+
+// A game that holds the table's lock for a moment, in a process of its own,
+// where this game might take its lock file for one that no game holds.
+struct LiveHolderCase {
+    const char* name;
+    bool noLocks;
+    mode_t everyFileMode; // 0 where the file system keeps modes
+    int clockAhead;       // seconds this machine's clock runs ahead of the file system's
+    bool elsewhere;       // on another machine of this one's host name
+};
+
+void PrintTo(const LiveHolderCase& holder, std::ostream* out) {
+    *out << holder.name;
+}
+
+class TopScoreLiveHolder : public ::testing::TestWithParam<LiveHolderCase> {};
+
+TEST_P(TopScoreLiveHolder, ItsLockIsLeftToItAndTheSaveWaits) {
+    const LiveHolderCase& holder = GetParam();
+    const std::string elsewhere = OnAnotherMachine(HolderLineOf(GoneProcess()));
+    Finished f;
+    f.Store({300});
+    const std::string lock = f.file + ".lock";
+    const testing_support::FaultsOff restore;
+    testing_support::NoLocks = holder.noLocks;
+    testing_support::EveryFileMode = holder.everyFileMode;
+    testing_support::ClockAhead = std::chrono::seconds(holder.clockAhead);
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        const std::string line = holder.elsewhere ? elsewhere : HolderLineOf(::getpid());
+        const int fd = ::open(lock.c_str(), O_RDWR | O_CREAT | O_EXCL, 0600);
+        const bool locked = holder.noLocks || ::flock(fd, LOCK_EX) == 0;
+        const bool written = ::write(fd, line.data(), line.size()) > 0;
+        const ino_t mine = InodeAt(lock);
+        (void)!::write(ready[1], "r", 1);
+        ::usleep(300'000);
+        const bool kept = fd >= 0 && locked && written && InodeAt(lock) == mine;
+        if (holder.noLocks) {
+            ::unlink(lock.c_str());
+        }
+        ::_exit(kept ? 0 : 1);
+    }
+    char r;
+    ASSERT_EQ(::read(ready[0], &r, 1), 1);
+    const int files = OpenFiles();
+    EXPECT_EQ(f.Enter(250), 2);
+    EXPECT_EQ(OpenFiles(), files) << "files left open while waiting";
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "its lock was taken away";
+    ::close(ready[0]);
+    ::close(ready[1]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WhereItsLockMightBeTakenForNobodys, TopScoreLiveHolder,
+    ::testing::Values(LiveHolderCase{"EveryFileOneMode", false, 0755, 0, false},
+                      LiveHolderCase{"NoLocksOnAMachineOfTheSameName", true, 0, 0, true},
+                      LiveHolderCase{"NoLocksAndThisMachinesClockAhead", true, 0, 120, false}),
+    [](const ::testing::TestParamInfo<LiveHolderCase>& info) { return info.param.name; });
+
+TEST(TopScoreSharing, WithoutKernelLocksALockLostMeanwhileIsNeitherWrittenUnderNorRemoved) {
+    Finished f;
+    f.Store({300});
+    const std::string lock = f.file + ".lock";
+    const testing_support::FaultsOff restore;
+    testing_support::NoLocks = true;
+    // Once this game has written its table, but before that takes the
+    // table's place, another game holds the lock: it took this game's lock
+    // file for one that was left behind.
+    const Bytes other = {'o', 't', 'h', 'e', 'r', '\n'};
+    bool replaced = false;
+    testing_support::BeforeCall = [&](std::string_view call, std::string_view) {
+        if (call == "fsync" && !replaced) {
+            replaced = true;
+            fs::remove(lock);
+            WriteBytes(lock, other);
+        }
+        return 0;
+    };
+    EXPECT_EQ(f.Enter(250), -1);
+    EXPECT_TRUE(replaced);
+    EXPECT_EQ(f.t.prog.NewScoreOutcome, TopScoreOutcome::NotSaved);
+    EXPECT_EQ(f.Stored(), std::vector<int>{300});
+    EXPECT_EQ(ReadBytes(lock), other);
+}
+
+TEST(TopScoreSharing, TheLockNameIsClearedUnderTheMarkAndOnlyOfWhatWasFound) {
+    Finished f;
+    f.Store({300});
+    const std::string lock = f.file + ".lock";
+    const std::string mark = lock + ".clearing";
+    const testing_support::FaultsOff restore;
+    // A pipe at the lock's name, which no game locks: it is removed while
+    // this game holds the mark.
+    ASSERT_EQ(::mkfifo(lock.c_str(), 0600), 0);
+    int removals = 0;
+    bool markHeld = true;
+    testing_support::BeforeCall = [&](std::string_view call, std::string_view path) {
+        if (call == "unlink" && path == lock) {
+            ++removals;
+            markHeld = markHeld && LockIsTaken(mark);
+        }
+        return 0;
+    };
+    EXPECT_EQ(f.Enter(250), 2);
+    EXPECT_EQ(removals, 1);
+    EXPECT_TRUE(markHeld);
+
+    // Again, but while this game takes the mark, another game clears the
+    // pipe and takes the lock: the lock it holds is left to it.
+    fs::remove(lock);
+    ASSERT_EQ(::mkfifo(lock.c_str(), 0600), 0);
+    int held = -1;
+    ino_t heldFile = 0;
+    bool kept = true;
+    int tries = 0;
+    testing_support::BeforeCall = [&](std::string_view call, std::string_view) {
+        if (call != "flock") {
+            return 0;
+        }
+        if (heldFile == 0) {
+            fs::remove(lock);
+            held = ::open(lock.c_str(), O_RDWR | O_CREAT, 0600);
+            EXPECT_EQ(::flock(held, LOCK_EX), 0);
+            heldFile = InodeAt(lock);
+        } else if (held >= 0) {
+            kept = kept && InodeAt(lock) == heldFile;
+            if (++tries == 5) { // the other game is done
+                ::close(held);
+                held = -1;
+            }
+        }
+        return 0;
+    };
+    EXPECT_EQ(f.Enter(225), 3);
+    EXPECT_TRUE(kept);
+    EXPECT_EQ(held, -1);
+    EXPECT_EQ(f.Stored(), (std::vector<int>{300, 250, 225}));
+}
