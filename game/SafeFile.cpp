@@ -1,8 +1,10 @@
 // Replacing a file through a temporary file and a rename.
 #include "SafeFile.h"
 
+#include <array>
 #include <cerrno>
 #include <chrono>
+#include <climits>
 #include <random>
 #include <string_view>
 
@@ -47,6 +49,7 @@ namespace {
 
 constexpr std::string_view Letters =
     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr std::size_t TemporaryLetters = 10;
 
 // The error of a link that another user made, which is not followed.
 class ForeignLinkCategory : public std::error_category {
@@ -62,34 +65,52 @@ std::error_code ForeignLink() {
     return {1, category};
 }
 
+// Whether this user may follow the link `link` found at `path`: one this
+// user, root or the owner of the folder that holds it made, as the system
+// itself rules in folders that everybody may write.
+bool MayFollow(const struct stat& link, const fs::path& path) {
+    if (link.st_uid == ::geteuid() || link.st_uid == 0) {
+        return true;
+    }
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    struct stat holder {};
+    return ::stat(folder.c_str(), &holder) == 0 && holder.st_uid == link.st_uid;
+}
+
 } // namespace
 
 fs::path FollowLinks(const fs::path& file, std::error_code& ec) {
     constexpr int MostLinks = 40;
     fs::path path = file;
     for (int link = 0; link < MostLinks; ++link) {
-        struct stat found {};
-        if (::lstat(path.c_str(), &found) != 0) {
+        // The link judged is the link read: it is held open meanwhile, as
+        // another user may put a link of theirs at the name at any moment.
+        const int held = ::open(path.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+        if (held < 0) {
             if (errno != ENOENT) {
-                ec = std::error_code(errno, std::generic_category());
+                ec.assign(errno, std::generic_category());
             }
             return path;
         }
-        if (!S_ISLNK(found.st_mode)) {
+        struct stat found {};
+        const bool isLink = ::fstat(held, &found) == 0 && S_ISLNK(found.st_mode);
+        const bool mayFollow = isLink && MayFollow(found, path);
+        std::array<char, PATH_MAX> text{};
+        const ssize_t got = mayFollow ? ::readlinkat(held, "", text.data(), text.size()) : 0;
+        const int error = errno;
+        ::close(held);
+        if (!isLink) {
             return path;
         }
-        // As the system itself does in folders that everybody may write.
-        const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-        struct stat holder {};
-        if (found.st_uid != ::geteuid() &&
-            (::stat(folder.c_str(), &holder) != 0 || holder.st_uid != found.st_uid)) {
+        if (!mayFollow) {
             ec = ForeignLink();
             return path;
         }
-        const fs::path target = fs::read_symlink(path, ec);
-        if (ec) {
+        if (got < 0 || static_cast<std::size_t>(got) == text.size()) {
+            ec.assign(got < 0 ? error : ENAMETOOLONG, std::generic_category());
             return path;
         }
+        const fs::path target(std::string(text.data(), static_cast<std::size_t>(got)));
         path = target.is_absolute() ? target : path.parent_path() / target;
     }
     ec = std::make_error_code(std::errc::too_many_symbolic_link_levels);
@@ -109,7 +130,7 @@ std::string RandomLetters(int count) {
 int MakeTemporaryFile(const fs::path& target, mode_t mode, std::string& name) {
     constexpr int flags = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = target.string() + "." + RandomLetters(10) + ".tmp";
+        name = target.string() + "." + RandomLetters(TemporaryLetters) + ".tmp";
         const int fd = ::open(name.c_str(), flags, mode);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
@@ -128,13 +149,13 @@ int ReplaceFile(const fs::path& target, const std::function<bool(int)>& fill,
     // A file that is replaced keeps its group and mode, as far as this
     // user may give them: a file shared with a group stays the group's.
     struct stat replaced {};
-    if (::stat(target.c_str(), &replaced) == 0) {
+    if (::lstat(target.c_str(), &replaced) == 0 && S_ISREG(replaced.st_mode)) {
         struct stat made {};
         if (::fstat(fd, &made) == 0 && made.st_gid != replaced.st_gid) {
             [[maybe_unused]] const int ignored =
                 ::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid);
         }
-        ::fchmod(fd, replaced.st_mode & 07777);
+        ::fchmod(fd, replaced.st_mode & 0777);
     }
     bool ok = fill(fd) && ::fsync(fd) == 0;
     int error = ok ? 0 : errno;
@@ -158,7 +179,7 @@ int ReplaceFile(const fs::path& target, const std::function<bool(int)>& fill,
     return 0;
 }
 
-FolderProbe ProbeBeside(const fs::path& target) {
+FolderProbe ProbeBeside(const fs::path& target, mode_t mode) {
     FolderProbe probe;
     std::string name;
     const int fd = MakeTemporaryFile(target, 0600, name);
@@ -166,12 +187,12 @@ FolderProbe ProbeBeside(const fs::path& target) {
         return probe;
     }
     struct stat made {};
-    const bool modeGiven = ::fchmod(fd, 0600) == 0;
+    const bool modeGiven = ::fchmod(fd, mode) == 0;
     if (::fstat(fd, &made) == 0) {
         probe.ClockAhead = std::chrono::system_clock::now().time_since_epoch() -
                            std::chrono::seconds(made.st_mtim.tv_sec) -
                            std::chrono::nanoseconds(made.st_mtim.tv_nsec);
-        probe.ModesKept = modeGiven && (made.st_mode & 07777) == 0600;
+        probe.ModesKept = modeGiven && (made.st_mode & 07777) == mode;
     }
     ::close(fd);
     ::unlink(name.c_str());
@@ -204,10 +225,14 @@ void RemoveStaleTemporaries(const fs::path& target,
             !name.ends_with(suffix)) {
             continue;
         }
-        // Letters and digits only: "scores1.dat.lock.x.tmp" is the lock's.
-        const std::string letters =
+        // Ten letters and digits, as MakeTemporaryFile names them, or a
+        // process number, as earlier versions did; a name with a dot
+        // ("scores1.dat.lock.x.tmp") is another file's temporary.
+        const std::string middle =
             name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
-        const bool temporary = letters.find_first_not_of(Letters) == std::string::npos;
+        const bool temporary = (middle.size() == TemporaryLetters &&
+                                middle.find_first_not_of(Letters) == std::string::npos) ||
+                               middle.find_first_not_of("0123456789") == std::string::npos;
         std::error_code ignored;
         if (temporary && entry->is_regular_file(ignored) && !entry->is_symlink(ignored) &&
             IsStaleLeftover(entry->path(), now())) {

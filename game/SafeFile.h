@@ -28,9 +28,9 @@ void SyncFolder(const std::filesystem::path& folder);
 
 // The file that `file` leads to once symbolic links are followed (up to 40
 // of them, as the system allows in a path); a link to a missing file leads
-// to that file's name. A link is followed only where this user made it, or
-// the owner of the folder that holds it did: another user who may write a
-// shared folder must not lead this user's writes to this user's other
+// to that file's name. A link is followed only where this user, root or
+// the owner of the folder that holds it made it: another user who may write
+// a shared folder must not lead this user's writes to this user's other
 // files. `ec` is set when a link cannot be read or is another user's; its
 // message then says so. The path returned is the last one reached.
 std::filesystem::path FollowLinks(const std::filesystem::path& file, std::error_code& ec);
@@ -67,8 +67,9 @@ struct FolderProbe {
     bool ModesKept = true;
 };
 
-// Makes a temporary file beside `target` for a moment to see.
-FolderProbe ProbeBeside(const std::filesystem::path& target);
+// Makes a temporary file beside `target` for a moment to see, and gives it
+// `mode` to see whether it keeps it.
+FolderProbe ProbeBeside(const std::filesystem::path& target, mode_t mode);
 
 // The file system's time now, by what a probe saw.
 std::chrono::system_clock::time_point FileSystemNow(const FolderProbe& probe);

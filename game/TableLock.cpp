@@ -241,9 +241,15 @@ TableLock::Step TableLock::Lock(const std::string& path, const struct stat& foun
 
 TableLock::Step TableLock::Publish(const std::string& path, int& fd) {
     std::string temporary;
-    const int made = ReadyToPublish(MakeTemporaryFile(path, 0600, temporary));
-    if (made < 0) {
+    const int opened = MakeTemporaryFile(path, 0600, temporary);
+    if (opened < 0) {
         return Fail(errno, path); // ENOENT: the folder is gone
+    }
+    const int made = ReadyToPublish(opened);
+    if (made < 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return Fail(error, path);
     }
     // A link to the finished file takes the name only where nothing stands.
     const bool linked = ::link(temporary.c_str(), path.c_str()) == 0;
@@ -367,7 +373,7 @@ bool TableLock::LeftBehind(const std::string& path, const struct stat& found) {
 
 const FolderProbe& TableLock::Probe() {
     if (!probe_) {
-        probe_ = ProbeBeside(name_);
+        probe_ = ProbeBeside(name_, mode_);
     }
     return *probe_;
 }

@@ -52,7 +52,7 @@ void RemoveStaleStagingFolders(const fs::path& dataFolder) {
         if (IsStagingName(entry->path().filename().string()) &&
             entry->symlink_status(ignored).type() == fs::file_type::directory) {
             if (!probe) {
-                probe = ProbeBeside(entry->path());
+                probe = ProbeBeside(entry->path(), 0600);
             }
             if (IsStaleLeftover(entry->path(), FileSystemNow(*probe))) {
                 fs::remove_all(entry->path(), ignored);
@@ -87,10 +87,12 @@ fs::path MakeStagingFolder(const fs::path& dataFolder, int& error) {
 std::string CopyOldTable(const std::string& from, const fs::path& to, const std::string& shownAs) {
     std::array<unsigned char, TopScoreFileBytes> bytes{};
     std::size_t got = 0;
-    int readError = 0;
-    const int in = ::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (in < 0) {
-        readError = errno;
+    // The file that was read as a table, not one put at its name since.
+    std::error_code ec;
+    const fs::path file = FollowLinks(from, ec);
+    const int in = ec ? -1 : ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
+    if (in < 0 && !ec) {
+        ec.assign(errno, std::generic_category());
     }
     while (in >= 0 && got < bytes.size()) {
         const ssize_t n = ::read(in, bytes.data() + got, bytes.size() - got);
@@ -98,7 +100,7 @@ std::string CopyOldTable(const std::string& from, const fs::path& to, const std:
             break;
         }
         if (n < 0 && errno != EINTR) {
-            readError = errno;
+            ec.assign(errno, std::generic_category());
             break;
         }
         got += n > 0 ? static_cast<std::size_t>(n) : 0;
@@ -106,9 +108,8 @@ std::string CopyOldTable(const std::string& from, const fs::path& to, const std:
     if (in >= 0) {
         ::close(in);
     }
-    if (readError != 0) {
-        return "The top-score file could not be read (" + ErrorText(readError) + "). Cannot open " +
-               from;
+    if (ec) {
+        return "The top-score file could not be read (" + ec.message() + "). Cannot open " + from;
     }
     const int writeError =
         ReplaceFile(to, [&bytes, got](int out) { return WriteAll(out, bytes.data(), got); });

@@ -413,8 +413,10 @@ std::string WriteTopScoreTable(const std::string& fileName, const TopScorePlaces
 }
 
 TopScoreFilePresence FindTopScoreFile(const std::string& fileName) {
+    std::error_code ec;
+    FollowLinks(fileName, ec); // another user's link leads nowhere here
     int error = 0;
-    return LookFor(fileName, error);
+    return ec ? TopScoreFilePresence::CannotTell : LookFor(fileName, error);
 }
 
 std::string DeleteTopScoreTable(const std::string& fileName) {

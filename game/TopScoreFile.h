@@ -79,7 +79,8 @@ std::string WriteTopScoreTable(const std::string& fileName, const TopScorePlaces
 
 // Whether a table's file is there. A file that cannot even be looked at (a
 // scores folder the user may not read, a plain file or a dangling link in
-// the folder's place) is CannotTell, never Absent.
+// the folder's place, a link of another user's at the table's name) is
+// CannotTell, never Absent.
 enum class TopScoreFilePresence { Absent, Present, CannotTell };
 TopScoreFilePresence FindTopScoreFile(const std::string& fileName);
 

@@ -25,21 +25,22 @@ extern bool NoReplaceUnsupported;
 // that succeeds, and then cleared.
 extern std::function<void(const char* to)> AfterNextRename;
 
-// When set, called before each flock(), fchmod(), fsync(), rename() and
-// unlink() with the call's name and the path it is given ("" for the calls
-// that take a file descriptor): what another game does at that moment. A
-// result other than 0 makes the call fail with that error number. Calls the
-// hook makes itself do not call it again.
+// When set, called before each flock(), fchmod(), fsync(), rename(),
+// unlink() and readlink() (readlinkat() too, as "readlink") with the call's
+// name and the path it is given ("" for a file descriptor alone): what
+// another game or user does at that moment. A result other than 0 makes the
+// call fail with that error number. Calls the hook makes itself do not call
+// it again.
 extern std::function<int(std::string_view call, std::string_view path)> BeforeCall;
 
 // How far this machine's clock (CLOCK_REALTIME) runs ahead of the file
 // system's, which gives the files their times.
 extern std::chrono::seconds ClockAhead;
 
-// When not 0, every plain file is seen with this mode and changing a mode
-// does nothing, as on file systems that give every file one mode (FAT,
-// exFAT, CIFS without unix extensions).
-extern mode_t EveryFileMode;
+// When set, a plain file is seen with the mode this gives for the mode it
+// has, as on file systems that give every file one mode (FAT, exFAT, CIFS
+// without unix extensions) or keep only some of its bits.
+extern std::function<mode_t(mode_t)> SeenMode;
 
 // Turns every switch off when it goes, however the test ends.
 struct FaultsOff {
@@ -52,7 +53,7 @@ struct FaultsOff {
         AfterNextRename = nullptr;
         BeforeCall = nullptr;
         ClockAhead = {};
-        EveryFileMode = 0;
+        SeenMode = nullptr;
     }
 };
 

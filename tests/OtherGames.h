@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -32,24 +33,25 @@ inline pid_t GoneProcess() {
     return gone;
 }
 
-// What a lock file made without kernel locks by this machine's process
-// `pid` says of its holder: the line of a lock file this process made, with
-// the number at its end changed.
+// What a lock file made by this machine's process `pid` says of its holder:
+// the line of a lock file this process made, with the number at its end
+// changed.
 inline std::string HolderLineOf(pid_t pid) {
     static const std::string own = [] {
         TempFolder folder;
         const std::string table = TopScoreFileName(folder.appPath(), 1);
         std::string line;
-        const testing_support::FaultsOff restore;
-        testing_support::NoLocks = true;
-        testing_support::BeforeCall = [&](std::string_view call, std::string_view) {
-            if (call == "fsync" && line.empty()) {
-                const Bytes held = ReadBytes(table + ".lock");
-                line.assign(held.begin(), held.end());
-            }
-            return 0;
-        };
+        // While the table is written, its lock file holds the line.
+        auto before = std::exchange(testing_support::BeforeCall,
+                                    [&](std::string_view call, std::string_view) {
+                                        if (call == "fsync" && line.empty()) {
+                                            const Bytes held = ReadBytes(table + ".lock");
+                                            line.assign(held.begin(), held.end());
+                                        }
+                                        return 0;
+                                    });
         EnterTopScoreInFile(table, MakeScoreRecord("W", 1, "01/01/2026"));
+        testing_support::BeforeCall = std::move(before);
         return line;
     }();
     const std::size_t number = own.find_last_of(' ') + 1;

@@ -18,7 +18,7 @@ bool NoReplaceUnsupported = false;
 std::function<void(const char* to)> AfterNextRename;
 std::function<int(std::string_view call, std::string_view path)> BeforeCall;
 std::chrono::seconds ClockAhead{0};
-mode_t EveryFileMode = 0;
+std::function<mode_t(mode_t)> SeenMode;
 
 } // namespace testing_support
 
@@ -48,8 +48,8 @@ int Run(int error, long result) {
 }
 
 int Seen(int result, struct stat* file) {
-    if (result == 0 && testing_support::EveryFileMode != 0 && S_ISREG(file->st_mode)) {
-        file->st_mode = S_IFREG | testing_support::EveryFileMode;
+    if (result == 0 && testing_support::SeenMode && S_ISREG(file->st_mode)) {
+        file->st_mode = S_IFREG | (testing_support::SeenMode(file->st_mode & 07777) & 07777);
     }
     return result;
 }
@@ -66,10 +66,16 @@ extern "C" int flock(int fd, int operation) noexcept {
 
 extern "C" int fchmod(int fd, mode_t mode) noexcept {
     const int error = Before("fchmod");
-    if (error == 0 && testing_support::EveryFileMode != 0) {
-        return 0;
-    }
     return error != 0 ? Run(error, 0) : static_cast<int>(::syscall(SYS_fchmod, fd, mode));
+}
+
+extern "C" ssize_t readlinkat(int folder, const char* path, char* text, size_t size) noexcept {
+    const int error = Before("readlink", path);
+    return error != 0 ? Run(error, 0) : ::syscall(SYS_readlinkat, folder, path, text, size);
+}
+
+extern "C" ssize_t readlink(const char* path, char* text, size_t size) noexcept {
+    return readlinkat(AT_FDCWD, path, text, size);
 }
 
 extern "C" int fsync(int fd) {

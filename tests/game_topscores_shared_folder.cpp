@@ -61,18 +61,39 @@ TEST(TopScoreSharing, ALinkAnotherUserMadeIsNeitherFollowedNorCleared) {
     EXPECT_TRUE(fs::is_symlink(f.file));
     const std::string table1 = TopScoreFileName(f.t.prog.ScoresPath, 1);
     linkAs("../keep.sh", table1, other);
+    EXPECT_EQ(FindTopScoreFile(table1), TopScoreFilePresence::CannotTell);
     EXPECT_NE(DeleteTopScoreTable(table1), "");
     EXPECT_EQ(ReadBytes(keep), Bytes{'k'});
     EXPECT_TRUE(fs::is_symlink(table1));
+
+    // The player's own link, swapped for another user's just as it is read:
+    // the link read is the one judged.
+    const fs::path shared = f.folder.path() / "shared.dat";
+    fs::remove(f.file);
+    fs::create_symlink("../shared.dat", f.file);
+    bool swapped = false;
+    const testing_support::FaultsOff restore;
+    testing_support::BeforeCall = [&](std::string_view call, std::string_view path) {
+        if (call == "readlink" && path != "/proc/self/ns/pid" && !swapped) {
+            swapped = true;
+            fs::remove(f.file);
+            linkAs("../notes.txt", f.file, other);
+        }
+        return 0;
+    };
+    f.t.host.messages.clear();
+    EXPECT_EQ(f.Enter(250), 1);
+    testing_support::BeforeCall = nullptr;
+    EXPECT_TRUE(swapped);
+    EXPECT_EQ(ReadBytes(notes), Bytes{'n'});
+    EXPECT_EQ(ScoresIn(ReadTopScoreTable(shared.string()).Places), std::vector<int>{250});
 
     // A link that the scores folder's owner made is followed.
     ASSERT_EQ(::chown(scores.c_str(), other, other), 0);
     fs::remove(f.file);
     linkAs("../shared.dat", f.file, other);
-    f.t.host.messages.clear();
-    EXPECT_EQ(f.Enter(250), 1);
-    EXPECT_EQ(ScoresIn(ReadTopScoreTable((f.folder.path() / "shared.dat").string()).Places),
-              std::vector<int>{250});
+    EXPECT_EQ(f.Enter(225), 2);
+    EXPECT_EQ(ScoresIn(ReadTopScoreTable(shared.string()).Places), (std::vector<int>{250, 225}));
 }
 
 TEST(TopScoreSharing, AFileWithOtherNamesAtTheLockNameIsLeftAsItIs) {
@@ -121,7 +142,9 @@ TEST_P(TopScoreLiveHolder, ItsLockIsLeftToItAndTheSaveWaits) {
     const std::string lock = f.file + ".lock";
     const testing_support::FaultsOff restore;
     testing_support::NoLocks = holder.noLocks;
-    testing_support::EveryFileMode = holder.everyFileMode;
+    if (holder.everyFileMode != 0) {
+        testing_support::SeenMode = [&holder](mode_t) { return holder.everyFileMode; };
+    }
     testing_support::ClockAhead = std::chrono::seconds(holder.clockAhead);
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
