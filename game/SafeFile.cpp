@@ -66,10 +66,10 @@ std::error_code ForeignLink() {
 }
 
 // Whether this user may follow the link `link` found at `path`: one this
-// user, root or the owner of the folder that holds it made, as the system
-// itself rules in folders that everybody may write.
+// user or the owner of the folder that holds it made, as the system itself
+// rules in folders that everybody may write.
 bool MayFollow(const struct stat& link, const fs::path& path) {
-    if (link.st_uid == ::geteuid() || link.st_uid == 0) {
+    if (link.st_uid == ::geteuid()) {
         return true;
     }
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");

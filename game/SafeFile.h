@@ -28,9 +28,9 @@ void SyncFolder(const std::filesystem::path& folder);
 
 // The file that `file` leads to once symbolic links are followed (up to 40
 // of them, as the system allows in a path); a link to a missing file leads
-// to that file's name. A link is followed only where this user, root or
-// the owner of the folder that holds it made it: another user who may write
-// a shared folder must not lead this user's writes to this user's other
+// to that file's name. A link is followed only where this user made it, or
+// the owner of the folder that holds it did: another user who may write a
+// shared folder must not lead this user's writes to this user's other
 // files. `ec` is set when a link cannot be read or is another user's; its
 // message then says so. The path returned is the last one reached.
 std::filesystem::path FollowLinks(const std::filesystem::path& file, std::error_code& ec);

@@ -307,8 +307,9 @@ TEST(TopScoreFailures, ALinkToAnythingButAPlainFileIsNeitherLockedBesideNorClear
     }
 }
 
-TEST(TopScoreFailures, ATableThatCouldNotBeSyncedOrRenamedIsNotSaved) {
-    for (const std::string_view failing : {"fsync", "rename"}) {
+TEST(TopScoreFailures, ATableThatCouldNotBeLockedSyncedOrRenamedIsNotSaved) {
+    // Nothing is left behind either: no temporary table or lock file.
+    for (const std::string_view failing : {"flock", "fsync", "rename"}) {
         Finished f;
         f.Store({300, 200});
         const testing_support::FaultsOff restore;

@@ -468,6 +468,10 @@ TEST(TopScoreSharing, OnlyTemporaryFilesUntouchedForAMinuteAreCleared) {
     const std::string killed = f.file + ".4242.tmp";
     const std::string live = f.file + ".4243.tmp";
     const std::string publishing = f.file + ".lock.4244.tmp";
+    // And one that only looks like a temporary file.
+    const std::string backup = f.file + ".backup.tmp";
+    WriteBytes(backup, {'b'});
+    MakeOld(backup, 120);
     WriteBytes(killed, {'x'});
     WriteBytes(live, {'y'});
     WriteBytes(publishing, {'z'});
@@ -478,6 +482,7 @@ TEST(TopScoreSharing, OnlyTemporaryFilesUntouchedForAMinuteAreCleared) {
     EXPECT_FALSE(fs::exists(killed));
     EXPECT_EQ(ReadBytes(live), (Bytes{'y'}));
     EXPECT_EQ(ReadBytes(publishing), (Bytes{'z'}));
+    EXPECT_EQ(ReadBytes(backup), (Bytes{'b'}));
 }
 
 TEST(TopScoreSharing, TableHeldByAnotherGameTooLongIsNotSaved) {
