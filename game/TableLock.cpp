@@ -174,7 +174,7 @@ TableLock::Step TableLock::Take(const std::string& path, int& fd, Removal remova
     // number given to a new file while this game decides about it.
     const int pin = ::open(path.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
     if (pin < 0) {
-        return errno == ENOENT ? Publish(path, fd) : Fail(errno, path);
+        return errno == ENOENT ? Publish(path, fd, removal) : Fail(errno, path);
     }
     struct stat found {};
     Step step = Step::Wait;
@@ -239,7 +239,7 @@ TableLock::Step TableLock::Lock(const std::string& path, const struct stat& foun
     return Step::Held;
 }
 
-TableLock::Step TableLock::Publish(const std::string& path, int& fd) {
+TableLock::Step TableLock::Publish(const std::string& path, int& fd, Removal removal) {
     std::string temporary;
     const int opened = MakeTemporaryFile(path, 0600, temporary);
     if (opened < 0) {
@@ -255,9 +255,20 @@ TableLock::Step TableLock::Publish(const std::string& path, int& fd) {
     const bool linked = ::link(temporary.c_str(), path.c_str()) == 0;
     const int error = errno;
     ::unlink(temporary.c_str());
-    if (linked && IsAtName(path, made)) {
-        fd = made;
+    if (linked && IsAtName(path, made) && !kernel_) {
+        fd = made; // without kernel locks, the file's being there is the lock
         return Step::Held;
+    }
+    if (linked && IsAtName(path, made)) {
+        // Some file systems keep kernel locks per name, not per file (FUSE
+        // ones that give each name of a file a node of its own): a lock taken
+        // under the temporary name keeps out nobody who opens the lock's
+        // name. The file is taken through its name, as any game takes it;
+        // another game may be first.
+        struct stat published {};
+        const bool known = ::fstat(made, &published) == 0;
+        ::close(made);
+        return known ? Lock(path, published, fd, removal) : Step::Again;
     }
     ::close(made);
     if (linked) {

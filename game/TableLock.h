@@ -81,7 +81,7 @@ private:
     // changed meanwhile or was removed.
     Step Take(const std::string& path, int& fd, Removal removal);
     Step Lock(const std::string& path, const struct stat& found, int& fd, Removal removal);
-    Step Publish(const std::string& path, int& fd);
+    Step Publish(const std::string& path, int& fd, Removal removal);
     Step Remove(const std::string& path, const struct stat& found, Removal removal);
     // Makes the new file `fd` ready to be published: locked where the file
     // system has kernel locks (nobody else knows it yet, so its lock is

@@ -5,6 +5,7 @@
 #include "OtherGames.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -30,6 +31,34 @@ std::string OnAnotherMachine(std::string line) {
     }
     return line;
 }
+
+// A bindfs view of a folder beside it: every file shown with mode 0755 and
+// no mode changed, as FAT or CIFS without unix extensions give them, and
+// kernel locks kept per name, as FUSE file systems that give each name of a
+// file a node of its own keep them.
+class BindFsView {
+public:
+    explicit BindFsView(const fs::path& view) : view_(view.string()) {
+        const std::string source = view_ + ".source";
+        fs::create_directories(source);
+        fs::create_directories(view_);
+        mounted_ = RunAsRoot() && std::system(("bindfs -p 0755 --chmod-ignore '" + source + "' '" +
+                                               view_ + "' >/dev/null 2>&1")
+                                                  .c_str()) == 0;
+    }
+    ~BindFsView() {
+        if (mounted_) {
+            (void)!std::system(("umount '" + view_ + "'").c_str());
+        }
+    }
+    BindFsView(const BindFsView&) = delete;
+    BindFsView& operator=(const BindFsView&) = delete;
+    bool Mounted() const { return mounted_; }
+
+private:
+    std::string view_;
+    bool mounted_ = false;
+};
 
 } // namespace
 
@@ -261,4 +290,38 @@ TEST(TopScoreSharing, TheLockNameIsClearedUnderTheMarkAndOnlyOfWhatWasFound) {
     EXPECT_TRUE(kept);
     EXPECT_EQ(held, -1);
     EXPECT_EQ(f.Stored(), (std::vector<int>{300, 250, 225}));
+}
+
+TEST(TopScoreSharing, WhereLocksAreKeptPerNameALockFileIsTakenThroughItsName) {
+    Finished f;
+    const BindFsView view(fs::path(f.file).parent_path());
+    if (!view.Mounted()) {
+        GTEST_SKIP() << "no FUSE file system could be mounted here (it needs root, /dev/fuse and "
+                        "bindfs): a file system keeping locks per name was not tried";
+    }
+    // Right after this game puts its lock file at the name, another game
+    // opens the name and takes the lock: while it holds it, this game writes
+    // nothing.
+    const std::string lock = f.file + ".lock";
+    int other = -1;
+    bool otherTookIt = false;
+    bool writtenWhileHeld = false;
+    int tries = 0;
+    const testing_support::FaultsOff restore;
+    testing_support::BeforeCall = [&](std::string_view call, std::string_view path) {
+        if (call == "unlink" && !otherTookIt && path.starts_with(lock + ".") && fs::exists(lock)) {
+            other = ::open(lock.c_str(), O_RDWR);
+            otherTookIt = other >= 0 && ::flock(other, LOCK_EX | LOCK_NB) == 0;
+        } else if (call == "flock" && other >= 0 && ++tries == 5) { // the other game is done
+            ::close(other);
+            other = -1;
+        } else if (call == "rename") {
+            writtenWhileHeld = writtenWhileHeld || other >= 0;
+        }
+        return 0;
+    };
+    EXPECT_EQ(f.Enter(250), 1);
+    EXPECT_TRUE(otherTookIt);
+    EXPECT_FALSE(writtenWhileHeld);
+    EXPECT_EQ(f.Stored(), std::vector<int>{250});
 }
