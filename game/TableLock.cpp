@@ -230,7 +230,7 @@ TableLock::Step TableLock::Lock(const std::string& path, const struct stat& foun
     // game publishing a lock file holds it before it has a name), so it is
     // removed from the name.
     if (file.st_nlink != 1) {
-        const Step step = Remove(path, found, removal);
+        const Step step = Remove(path, found, removal, true);
         ::close(opened);
         return step;
     }
@@ -289,11 +289,11 @@ TableLock::Step TableLock::Publish(const std::string& path, int& fd, Removal rem
 }
 
 TableLock::Step TableLock::Remove(const std::string& path, const struct stat& found,
-                                  Removal removal) {
+                                  Removal removal, bool lockedHere) {
     // Games clear the lock's name one at a time, each while it holds the
-    // mark, and only while the name still holds what it found: one that
-    // removed a lock that another game had put there meanwhile would let
-    // two games write at once.
+    // mark, and only while what the name holds is still nobody's: one that
+    // removed a lock that another game had put there meanwhile would let two
+    // games write at once.
     int mark = -1;
     if (removal == Removal::UnderMark) {
         const Step step = Take(MarkName(), mark, Removal::AtOnce);
@@ -302,7 +302,7 @@ TableLock::Step TableLock::Remove(const std::string& path, const struct stat& fo
         }
     }
     Step result = Step::Again;
-    if ((mark < 0 || IsAtName(MarkName(), mark)) && StillAt(path, found) &&
+    if ((mark < 0 || IsAtName(MarkName(), mark)) && StillNobodys(path, found, lockedHere) &&
         (S_ISDIR(found.st_mode) ? ::rmdir(path.c_str()) : ::unlink(path.c_str())) != 0 &&
         errno != ENOENT) {
         // A folder that holds files; another user's file in a folder where
@@ -339,6 +339,17 @@ int TableLock::ReadyToPublish(int fd) {
         ShareWithWriters(fd, made, table_, mode_);
     }
     return fd;
+}
+
+bool TableLock::StillNobodys(const std::string& path, const struct stat& found, bool lockedHere) {
+    // What stands there is judged again right before it goes: where files
+    // are only looked at (FUSE, network file systems), the number of a file
+    // removed meanwhile may already be a newer lock file's, which its holder
+    // holds.
+    struct stat now {};
+    return ::lstat(path.c_str(), &now) == 0 &&
+           (lockedHere ? SameFile(now, found)
+                       : NoLockFile(now) || (!kernel_ && LeftBehind(path, now)));
 }
 
 bool TableLock::NoLockFile(const struct stat& found) {

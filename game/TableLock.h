@@ -82,7 +82,12 @@ private:
     Step Take(const std::string& path, int& fd, Removal removal);
     Step Lock(const std::string& path, const struct stat& found, int& fd, Removal removal);
     Step Publish(const std::string& path, int& fd, Removal removal);
-    Step Remove(const std::string& path, const struct stat& found, Removal removal);
+    // Removes what stands at `path` while it is still nothing that a game
+    // holds; where `lockedHere` (this game holds `found` but will not take
+    // it), while it is still `found`.
+    Step Remove(const std::string& path, const struct stat& found, Removal removal,
+                bool lockedHere = false);
+    bool StillNobodys(const std::string& path, const struct stat& found, bool lockedHere);
     // Makes the new file `fd` ready to be published: locked where the file
     // system has kernel locks (nobody else knows it yet, so its lock is
     // free), naming its holder, with the table's group and writers. Returns

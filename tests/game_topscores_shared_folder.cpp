@@ -138,7 +138,31 @@ TEST(TopScoreSharing, AFileWithOtherNamesAtTheLockNameIsLeftAsItIs) {
     ASSERT_EQ(::chown(team.c_str(), static_cast<uid_t>(-1), group), 0);
     const std::string lock = f.file + ".lock";
     ASSERT_EQ(::link(team.c_str(), lock.c_str()), 0);
+    // While this game takes the mark to remove it from the name, another
+    // game clears it and takes the lock: the lock it holds is left to it.
+    int held = -1;
+    ino_t heldFile = 0;
+    bool kept = true;
+    int tries = 0;
+    const testing_support::FaultsOff restore;
+    testing_support::BeforeCall = [&](std::string_view call, std::string_view path) {
+        if (call == "unlink" && heldFile == 0 && path.starts_with(lock + ".clearing.")) {
+            fs::remove(lock);
+            held = ::open(lock.c_str(), O_RDWR | O_CREAT, 0600);
+            EXPECT_EQ(::flock(held, LOCK_EX), 0);
+            heldFile = InodeAt(lock);
+        } else if (call == "flock" && held >= 0) {
+            kept = kept && InodeAt(lock) == heldFile;
+            if (++tries == 5) { // the other game is done
+                ::close(held);
+                held = -1;
+            }
+        }
+        return 0;
+    };
     EXPECT_EQ(f.Enter(250), 2);
+    EXPECT_TRUE(kept);
+    EXPECT_EQ(tries, 5);
     struct stat s {};
     ASSERT_EQ(::stat(team.c_str(), &s), 0);
     EXPECT_EQ(s.st_mode & 07777, 0660u);
@@ -324,4 +348,59 @@ TEST(TopScoreSharing, WhereLocksAreKeptPerNameALockFileIsTakenThroughItsName) {
     EXPECT_TRUE(otherTookIt);
     EXPECT_FALSE(writtenWhileHeld);
     EXPECT_EQ(f.Stored(), std::vector<int>{250});
+}
+
+TEST(TopScoreSharing, WhereFileNumbersComeBackAtOnceALiveHoldersLockIsNotCleared) {
+    Finished f;
+    const BindFsView view(fs::path(f.file).parent_path());
+    if (!view.Mounted()) {
+        GTEST_SKIP() << "no FUSE file system could be mounted here (it needs root, /dev/fuse and "
+                        "bindfs): a file system that gives a removed file's number to the next "
+                        "file was not tried";
+    }
+    f.Store({300});
+    const std::string lock = f.file + ".lock";
+    const std::string killed = HolderLineOf(GoneProcess());
+    WriteBytes(lock, Bytes(killed.begin(), killed.end()));
+    const ino_t first = InodeAt(lock);
+    // Without kernel locks, while this game takes the mark to clear the
+    // lock file of a game that was killed, a live game has cleared it and
+    // made its own, which the file system gives the same number.
+    const testing_support::FaultsOff restore;
+    testing_support::NoLocks = true;
+    pid_t holder = -1;
+    bool reused = false;
+    testing_support::BeforeCall = [&](std::string_view call, std::string_view path) {
+        if (call != "unlink" || holder >= 0 || !path.starts_with(lock + ".clearing.")) {
+            return 0;
+        }
+        fs::remove(lock);
+        int ready[2];
+        EXPECT_EQ(::pipe(ready), 0);
+        holder = ::fork();
+        if (holder == 0) {
+            const std::string line = HolderLineOf(::getpid());
+            WriteBytes(lock, Bytes(line.begin(), line.end()));
+            const ino_t mine = InodeAt(lock);
+            (void)!::write(ready[1], "r", 1);
+            ::usleep(300'000);
+            const bool kept = InodeAt(lock) == mine;
+            ::unlink(lock.c_str());
+            ::_exit(kept ? 0 : 1);
+        }
+        char r;
+        EXPECT_EQ(::read(ready[0], &r, 1), 1);
+        reused = InodeAt(lock) == first;
+        ::close(ready[0]);
+        ::close(ready[1]);
+        return 0;
+    };
+    EXPECT_EQ(f.Enter(250), 2);
+    int status = 0;
+    ASSERT_GT(holder, 0);
+    ASSERT_EQ(::waitpid(holder, &status, 0), holder);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "its lock was cleared";
+    if (!reused) {
+        GTEST_SKIP() << "the file system gave the new lock file a number of its own";
+    }
 }
