@@ -32,6 +32,35 @@ std::string OnAnotherMachine(std::string line) {
     return line;
 }
 
+// Another game that, at the moment a test picks, takes the lock in place of
+// what stands at its name, and holds it while this game tries to take it
+// five times.
+struct LockTakenMeanwhile {
+    std::string lock;
+    int held = -1;
+    ino_t file = 0;
+    bool kept = true; // its lock file stayed at the name all that while
+    int tries = 0;
+
+    void TakeNow() {
+        fs::remove(lock);
+        held = ::open(lock.c_str(), O_RDWR | O_CREAT, 0600);
+        EXPECT_EQ(::flock(held, LOCK_EX), 0);
+        file = InodeAt(lock);
+    }
+    // Before each flock() of this game's.
+    void Tried() {
+        if (held < 0) {
+            return;
+        }
+        kept = kept && InodeAt(lock) == file;
+        if (++tries == 5) { // the other game is done
+            ::close(held);
+            held = -1;
+        }
+    }
+};
+
 // A bindfs view of a folder beside it: every file shown with mode 0755 and
 // no mode changed, as FAT or CIFS without unix extensions give them, and
 // kernel locks kept per name, as FUSE file systems that give each name of a
@@ -140,29 +169,19 @@ TEST(TopScoreSharing, AFileWithOtherNamesAtTheLockNameIsLeftAsItIs) {
     ASSERT_EQ(::link(team.c_str(), lock.c_str()), 0);
     // While this game takes the mark to remove it from the name, another
     // game clears it and takes the lock: the lock it holds is left to it.
-    int held = -1;
-    ino_t heldFile = 0;
-    bool kept = true;
-    int tries = 0;
+    LockTakenMeanwhile other{lock};
     const testing_support::FaultsOff restore;
     testing_support::BeforeCall = [&](std::string_view call, std::string_view path) {
-        if (call == "unlink" && heldFile == 0 && path.starts_with(lock + ".clearing.")) {
-            fs::remove(lock);
-            held = ::open(lock.c_str(), O_RDWR | O_CREAT, 0600);
-            EXPECT_EQ(::flock(held, LOCK_EX), 0);
-            heldFile = InodeAt(lock);
-        } else if (call == "flock" && held >= 0) {
-            kept = kept && InodeAt(lock) == heldFile;
-            if (++tries == 5) { // the other game is done
-                ::close(held);
-                held = -1;
-            }
+        if (call == "unlink" && other.file == 0 && path.starts_with(lock + ".clearing.")) {
+            other.TakeNow();
+        } else if (call == "flock") {
+            other.Tried();
         }
         return 0;
     };
     EXPECT_EQ(f.Enter(250), 2);
-    EXPECT_TRUE(kept);
-    EXPECT_EQ(tries, 5);
+    EXPECT_TRUE(other.kept);
+    EXPECT_EQ(other.tries, 5);
     struct stat s {};
     ASSERT_EQ(::stat(team.c_str(), &s), 0);
     EXPECT_EQ(s.st_mode & 07777, 0660u);
@@ -288,31 +307,18 @@ TEST(TopScoreSharing, TheLockNameIsClearedUnderTheMarkAndOnlyOfWhatWasFound) {
     // pipe and takes the lock: the lock it holds is left to it.
     fs::remove(lock);
     ASSERT_EQ(::mkfifo(lock.c_str(), 0600), 0);
-    int held = -1;
-    ino_t heldFile = 0;
-    bool kept = true;
-    int tries = 0;
+    LockTakenMeanwhile other{lock};
     testing_support::BeforeCall = [&](std::string_view call, std::string_view) {
-        if (call != "flock") {
-            return 0;
-        }
-        if (heldFile == 0) {
-            fs::remove(lock);
-            held = ::open(lock.c_str(), O_RDWR | O_CREAT, 0600);
-            EXPECT_EQ(::flock(held, LOCK_EX), 0);
-            heldFile = InodeAt(lock);
-        } else if (held >= 0) {
-            kept = kept && InodeAt(lock) == heldFile;
-            if (++tries == 5) { // the other game is done
-                ::close(held);
-                held = -1;
-            }
+        if (call == "flock" && other.file == 0) {
+            other.TakeNow();
+        } else if (call == "flock") {
+            other.Tried();
         }
         return 0;
     };
     EXPECT_EQ(f.Enter(225), 3);
-    EXPECT_TRUE(kept);
-    EXPECT_EQ(held, -1);
+    EXPECT_TRUE(other.kept);
+    EXPECT_EQ(other.held, -1);
     EXPECT_EQ(f.Stored(), (std::vector<int>{300, 250, 225}));
 }
 
