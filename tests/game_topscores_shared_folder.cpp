@@ -76,8 +76,9 @@ public:
                                                   .c_str()) == 0;
     }
     ~BindFsView() {
+        // Lazily: a failed test may still hold a file open there.
         if (mounted_) {
-            (void)!std::system(("umount '" + view_ + "'").c_str());
+            (void)!std::system(("umount -l '" + view_ + "'").c_str());
         }
     }
     BindFsView(const BindFsView&) = delete;
