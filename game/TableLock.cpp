@@ -255,11 +255,11 @@ TableLock::Step TableLock::Publish(const std::string& path, int& fd, Removal rem
     const bool linked = ::link(temporary.c_str(), path.c_str()) == 0;
     const int error = errno;
     ::unlink(temporary.c_str());
-    if (linked && IsAtName(path, made) && !kernel_) {
-        fd = made; // without kernel locks, the file's being there is the lock
-        return Step::Held;
-    }
     if (linked && IsAtName(path, made)) {
+        if (!kernel_) {
+            fd = made; // without kernel locks, the file's being there is the lock
+            return Step::Held;
+        }
         // Some file systems keep kernel locks per name, not per file (FUSE
         // ones that give each name of a file a node of its own): a lock taken
         // under the temporary name keeps out nobody who opens the lock's
@@ -346,10 +346,12 @@ bool TableLock::StillNobodys(const std::string& path, const struct stat& found, 
     // are only looked at (FUSE, network file systems), the number of a file
     // removed meanwhile may already be a newer lock file's, which its holder
     // holds.
+    if (lockedHere) {
+        return StillAt(path, found);
+    }
     struct stat now {};
     return ::lstat(path.c_str(), &now) == 0 &&
-           (lockedHere ? SameFile(now, found)
-                       : NoLockFile(now) || (!kernel_ && LeftBehind(path, now)));
+           (NoLockFile(now) || (!kernel_ && LeftBehind(path, now)));
 }
 
 bool TableLock::NoLockFile(const struct stat& found) {
